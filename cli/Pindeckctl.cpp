@@ -6,6 +6,8 @@
 #include "CliContext.h"
 #include "DescribeCommand.h"
 #include "PlayCommand.h"
+#include "ProfilesCommand.h"
+#include "SettingsCommand.h"
 
 namespace pindeckctl {
 
@@ -18,6 +20,8 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 
     AddDescribeCommand(app, cli);
     AddPlayCommand(app, cli);
+    AddSettingsCommand(app, cli);
+    AddProfilesCommand(app, cli);
 
     try {
         app.parse(argc, argv);

@@ -27,14 +27,14 @@ int CommandContext::ScreenWidth() const { return services_.inputSink->ScreenWidt
 
 int CommandContext::ScreenHeight() const { return services_.inputSink->ScreenHeight(); }
 
-void CommandContext::SetProfileStore(std::shared_ptr<ProfileStore> store) {
+void CommandContext::SetProfileStore(std::weak_ptr<ProfileStore> store) {
     std::lock_guard lock(profileStoreMutex_);
     profileStore_ = std::move(store);
 }
 
 std::shared_ptr<ProfileStore> CommandContext::GetProfileStore() const {
     std::lock_guard lock(profileStoreMutex_);
-    return profileStore_;
+    return profileStore_.lock();
 }
 
 }  // namespace Tambo

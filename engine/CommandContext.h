@@ -53,14 +53,15 @@ public:
 
     platform::KeyPoster& KeyPoster() const { return *services_.keyPoster; }
 
-    // The store `ProfileSwitch` reaches; may be replaced while commands play.
-    void SetProfileStore(std::shared_ptr<ProfileStore> store);
+    // The store `ProfileSwitch` reaches; may be replaced while commands play. Held weakly: the
+    // store usually owns this context through the commands it holds.
+    void SetProfileStore(std::weak_ptr<ProfileStore> store);
     std::shared_ptr<ProfileStore> GetProfileStore() const;
 
 private:
     PlatformServices services_;
     mutable std::mutex profileStoreMutex_;
-    std::shared_ptr<ProfileStore> profileStore_;
+    std::weak_ptr<ProfileStore> profileStore_;
 };
 
 }  // namespace Tambo

@@ -30,6 +30,8 @@ struct CodeCase {
     std::string description;
 };
 
+void PrintTo(const CodeCase& c, std::ostream* os) { *os << '"' << c.input << '"'; }
+
 class RebuiltCommand : public CommandCodeTest, public ::testing::WithParamInterface<CodeCase> {};
 
 TEST_P(RebuiltCommand, HasCanonicalCodeAndDescription) {
@@ -83,6 +85,8 @@ struct ErrorCase {
     std::string input;
     std::string message;  // empty: an unrecognised code, so an empty result
 };
+
+void PrintTo(const ErrorCase& c, std::ostream* os) { *os << '"' << c.input << '"'; }
 
 class RejectedCode : public CommandCodeTest, public ::testing::WithParamInterface<ErrorCase> {};
 
