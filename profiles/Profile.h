@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/ActiveProfileSource.h"
 #include "engine/ICommand.h"
 #include "engine/Sequence.h"
 
@@ -16,7 +17,7 @@ namespace Tambo {
 // Thread safety: the dispatcher and profile-switch commands read profiles while the user
 // interface edits them. Every field is guarded by the profile's own lock and handed out as a copy
 // (sequences as shared references), so an edit never frees anything a reader still holds.
-class Profile {
+class Profile : public PlayableProfile {
 public:
     static constexpr const char16_t* kDefaultBackgroundPath =
         u"ms-appx:///Assets/background_primary.png";
@@ -44,10 +45,10 @@ public:
     std::u16string Name() const;
     std::u16string BackgroundPath() const;
     std::u16string ButtonPath() const;
-    std::int32_t BoxConfiguration() const;
+    std::int32_t BoxConfiguration() const override;
     std::size_t SlotCount() const;
     // The slot's sequence; empty for an empty slot or a slot outside the profile.
-    SequencePtr Slot(std::int32_t slot) const;
+    SequencePtr Slot(std::int32_t slot) const override;
     std::vector<SequencePtr> Sequences() const;
 
 private:
