@@ -92,3 +92,41 @@ TEST(ProfilesCli, RewriteRepairsAndKeepsTheOriginal) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(BindingsCli, BindStoresAModelAndBindingsShowsIt) {
+    test_support::TempFolder folder;
+    const std::string dir = folder.Path().string();
+    struct Case {
+        std::vector<std::string> args;
+        int exitCode;
+    };
+    const Case rejected[] = {
+        {{"bind", "6", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}, 2},
+        {{"bind", "x", "1"}, 2},
+        {{"bind", "0", "1", "2"}, 2},
+        {{"bind", "4", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}, 2},
+        {{"bind", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "x"}, 2},
+        {{"bind", "0"}, 64},
+    };
+    for (const Case& c : rejected) {
+        std::vector<std::string> args = {"--data-dir", dir};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        EXPECT_EQ(test_support::RunCli(args).exitCode, c.exitCode) << ::testing::PrintToString(c.args);
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.File("keybind_data.json")));
+
+    ASSERT_EQ(test_support::RunCli({"--data-dir", dir, "bind", "3", "38", "1", "2", "3", "4", "5",
+                                    "6", "7", "8", "9"})
+                  .exitCode,
+              0);
+    const auto shown = test_support::RunCli({"--data-dir", dir, "bindings", "--json"});
+    ASSERT_EQ(shown.exitCode, 0);
+    const json maps = LastLine(shown.out);
+    EXPECT_EQ(maps["3"], json::parse(R"({"38":0,"1":1,"2":2,"3":3,"4":4,"5":5,"6":6,"7":7,"8":8,"9":9})"));
+    EXPECT_EQ(maps["0"]["11"], 0);
+    EXPECT_EQ(maps.size(), 6u);
+}
+
+}  // namespace

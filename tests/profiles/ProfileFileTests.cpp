@@ -12,6 +12,7 @@
 #include "engine/PostCommands.h"
 #include "engine/Text.h"
 #include "platform/fake/RecordingPlatform.h"
+#include "profiles/ProfileFile.h"
 #include "profiles/ProfileManager.h"
 
 namespace {
@@ -259,6 +260,37 @@ TEST_F(ProfileFileTest, TenThousandProfilesLoad) {
     ASSERT_TRUE(manager->LoadProfiles());
     EXPECT_EQ(manager->ProfileCount(), 10000u);
     EXPECT_EQ(manager->ProfileNameAt(9999), u"9999");
+}
+
+}  // namespace
+
+namespace {
+
+// The file is written straight out as text; it must be exactly what the JSON library would write
+// for the same document.
+TEST_F(ProfileFileTest, TextWriterMatchesTheLibrarysPrettyPrinting) {
+    auto tricky = std::make_shared<Tambo::Profile>(u"Quote \" back\\slash \t tab \u0001 \u00e9 \U0001F3CC", 3);
+    tricky->SetBackgroundPath(u"line\nbreak\r\b\f");
+    tricky->SetButtonPath(u"");
+    tricky->SetBoxConfiguration(-7);
+    tricky->AddActionToSlot(1, manager->SequenceFromCodes("n\"ame", {"KC 65", "MT 1 2 3 4"}));
+    tricky->AddActionToSlot(2, manager->SequenceFromCodes("", {}));
+    const std::vector<Tambo::ProfilePtr> lists[] = {
+        {}, {tricky}, {tricky, std::make_shared<Tambo::Profile>(u"No slots", 0)}};
+    for (const auto& profiles : lists) {
+        EXPECT_EQ(Tambo::ProfileFile::ToText(profiles),
+                  Tambo::ProfileFile::ToDocument(profiles).dump(4) + "\n");
+    }
+}
+
+TEST_F(ProfileFileTest, EqualCodesShareOneCommandAfterLoading) {
+    folder.Write("profile_data.json", R"({"user_profiles": [{"profile_name": "A",
+        "box_configuration": 0, "background_path": "", "button_path": "",
+        "sequences": [{"actions": ["KC 65", "SC"], "sequence_id": 0, "sequence_name": "x"},
+                      {"actions": ["KC 65"], "sequence_id": 1, "sequence_name": "y"}]}]})");
+    ASSERT_TRUE(manager->LoadProfiles());
+    const auto profile = manager->Profiles()[0];
+    EXPECT_EQ(profile->Slot(0)->commands[0], profile->Slot(1)->commands[0]);
 }
 
 }  // namespace

@@ -1,0 +1,21 @@
+# Draws every image into SCRATCH with GENERATOR and fails unless each one is byte for byte the
+# committed file in IMAGES, and IMAGES holds nothing else.
+file(REMOVE_RECURSE ${SCRATCH})
+execute_process(COMMAND ${GENERATOR} ${SCRATCH} RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "the generator failed: ${status}")
+endif()
+file(GLOB drawn RELATIVE ${SCRATCH} ${SCRATCH}/*)
+file(GLOB committed RELATIVE ${IMAGES} ${IMAGES}/*)
+list(SORT drawn)
+list(SORT committed)
+if(NOT drawn STREQUAL committed)
+    message(FATAL_ERROR "images/ holds ${committed}\nthe generator draws ${drawn}")
+endif()
+foreach(name IN LISTS drawn)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${SCRATCH}/${name} ${IMAGES}/${name}
+        RESULT_VARIABLE different)
+    if(different)
+        message(FATAL_ERROR "${name} differs from what the generator draws; run the regenerate_assets target")
+    endif()
+endforeach()
