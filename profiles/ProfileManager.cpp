@@ -45,6 +45,14 @@ bool ProfileManager::AddProfile(ProfilePtr profile) {
     return true;
 }
 
+void ProfileManager::AppendProfile(ProfilePtr profile) {
+    if (!profile) {
+        return;
+    }
+    std::lock_guard lock(mutex_);
+    profiles_.push_back(std::move(profile));
+}
+
 void ProfileManager::RemoveProfile(const std::u16string& name) {
     ProfilePtr removed;
     {
@@ -116,11 +124,22 @@ std::optional<std::u16string> ProfileManager::ProfileNameAt(std::size_t position
 
 SequencePtr ProfileManager::SequenceFromCodes(const std::string& name,
                                               const std::vector<std::string>& codes) const {
+    CommandCache unshared;
+    return SequenceFromCodes(name, codes, unshared);
+}
+
+SequencePtr ProfileManager::SequenceFromCodes(const std::string& name,
+                                              const std::vector<std::string>& codes,
+                                              CommandCache& cache) const {
     std::vector<CommandPtr> commands;
     commands.reserve(codes.size());
     for (const std::string& code : codes) {
-        if (CommandPtr command = MakeCommand(context_, code)) {
-            commands.push_back(std::move(command));
+        auto cached = cache.find(code);
+        if (cached == cache.end()) {
+            cached = cache.emplace(code, MakeCommand(context_, code)).first;
+        }
+        if (cached->second) {
+            commands.push_back(cached->second);
         }
     }
     return std::make_shared<Sequence>(Utf8ToUtf16(name), std::move(commands));
@@ -152,6 +171,7 @@ bool ProfileManager::LoadDocumentProfiles(std::istream& stream) {
     nlohmann::json document;
     stream >> document;  // one value; text after it is ignored
 
+    CommandCache commandCache;
     std::unordered_set<std::u16string> takenNames;
     for (const ProfilePtr& profile : Profiles()) {
         takenNames.insert(profile->Name());
@@ -177,7 +197,7 @@ bool ProfileManager::LoadDocumentProfiles(std::istream& stream) {
             if (actions.empty()) {
                 profile->ClearSlot(slot);
             } else {
-                profile->AddActionToSlot(slot, SequenceFromCodes(name, actions));
+                profile->AddActionToSlot(slot, SequenceFromCodes(name, actions, commandCache));
             }
         }
         // The first profile of a name wins; later ones are dropped.
@@ -198,7 +218,7 @@ bool ProfileManager::WriteProfiles() {
         }
         keepOriginalBeforeWrite_ = false;
     }
-    const std::string text = ProfileFile::ToDocument(Profiles()).dump(4) + "\n";
+    const std::string text = ProfileFile::ToText(Profiles());
     const storage::WriteResult result = storage::WriteFileAtomically(path, text);
     if (result.status == storage::WriteResult::kOpenFailed) {
         *err_ << "Error opening file for writing." << "\n";

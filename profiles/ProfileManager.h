@@ -5,9 +5,11 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "Profile.h"
+#include "engine/ActiveProfileSource.h"
 #include "engine/CommandContext.h"
 #include "engine/Console.h"
 #include "engine/ProfileStore.h"
@@ -21,7 +23,7 @@ namespace Tambo {
 // references and handed out as copies made under that lock, so removing or replacing a profile
 // never frees one that the dispatcher or a playing command is still using. The manager's lock is
 // never held while a profile's own lock is taken (no nesting, so no lock order to keep).
-class ProfileManager : public ProfileStore {
+class ProfileManager : public ProfileStore, public ActiveProfileSource {
 public:
     static constexpr const char* kFileName = "profile_data.json";
     static constexpr const char* kKeptSuffix = ".bad";
@@ -39,6 +41,8 @@ public:
 
     // Appends the profile when its name is free; otherwise changes nothing and returns false.
     bool AddProfile(ProfilePtr profile);
+    // Appends the profile whatever its name (built-in presets are added this way).
+    void AppendProfile(ProfilePtr profile);
     // Removes the first profile of that name; when it was the active one, none is active.
     void RemoveProfile(const std::u16string& name);
     // Makes the first profile of that name active; an unknown name leaves the active one.
@@ -47,6 +51,7 @@ public:
 
     std::vector<ProfilePtr> Profiles() const;
     ProfilePtr ActiveProfile() const;
+    std::shared_ptr<const PlayableProfile> ActivePlayable() const override { return ActiveProfile(); }
     // The active profile's sequence for a slot; empty when no profile is active or the slot is.
     SequencePtr ActiveSlot(std::int32_t slot) const;
 
@@ -69,7 +74,12 @@ public:
     std::filesystem::path FilePath() const;
 
 private:
+    // Commands rebuilt during one load, by code: equal codes share one (immutable) command.
+    using CommandCache = std::unordered_map<std::string, CommandPtr>;
+
     bool LoadDocumentProfiles(std::istream& stream);
+    SequencePtr SequenceFromCodes(const std::string& name, const std::vector<std::string>& codes,
+                                  CommandCache& cache) const;
 
     std::shared_ptr<CommandContext> context_;
     std::filesystem::path folder_;
