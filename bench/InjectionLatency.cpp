@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "engine/platform/InputRecord.h"
+#include "XRawKeyObserver.h"
 #include "platform/x11/X11InputSink.h"
 
 namespace {
@@ -28,7 +29,6 @@ using Tambo::platform::KeyboardRecord;
 using Tambo::platform::KEYEVENTF_KEYUP;
 
 constexpr int kWarmUpEvents = 100;
-constexpr int kObserveTimeoutMs = 1000;
 constexpr std::uint16_t kLeftShift = 160;
 
 struct Options {
@@ -48,59 +48,6 @@ bool ParseOptions(int argc, char** argv, Options& options) {
     }
     return options.events > 0;
 }
-
-// A second client that sees raw key events of the master keyboard.
-class Observer {
-public:
-    explicit Observer(const char* name) : display_(XOpenDisplay(name)) {}
-    ~Observer() {
-        if (display_ != nullptr) {
-            XCloseDisplay(display_);
-        }
-    }
-    Observer(const Observer&) = delete;
-    Observer& operator=(const Observer&) = delete;
-
-    bool Select() {
-        int eventBase = 0;
-        int errorBase = 0;
-        int major = 2;
-        int minor = 2;
-        if (display_ == nullptr ||
-            !XQueryExtension(display_, "XInputExtension", &opcode_, &eventBase, &errorBase) ||
-            XIQueryVersion(display_, &major, &minor) != Success || minor < 1) {
-            return false;
-        }
-        unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
-        XISetMask(bits, XI_RawKeyPress);
-        XISetMask(bits, XI_RawKeyRelease);
-        XIEventMask mask{XIAllMasterDevices, sizeof bits, bits};
-        XISelectEvents(display_, DefaultRootWindow(display_), &mask, 1);
-        XSync(display_, False);
-        return true;
-    }
-
-    // Blocks until the next raw key event arrives; false after a second without one.
-    bool WaitForKeyEvent() {
-        for (;;) {
-            while (XPending(display_) > 0) {
-                XEvent event;
-                XNextEvent(display_, &event);
-                if (event.xcookie.type == GenericEvent && event.xcookie.extension == opcode_) {
-                    return true;
-                }
-            }
-            pollfd fd{ConnectionNumber(display_), POLLIN, 0};
-            if (poll(&fd, 1, kObserveTimeoutMs) <= 0) {
-                return false;
-            }
-        }
-    }
-
-private:
-    Display* display_;
-    int opcode_ = 0;
-};
 
 double Microseconds(Clock::duration duration) {
     return std::chrono::duration<double, std::micro>(duration).count();
@@ -129,7 +76,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "pindeck_injection_latency: %s\n", whyNot.c_str());
         return 1;
     }
-    Observer observer(options.display);
+    bench::XRawKeyObserver observer(options.display);
     if (!observer.Select()) {
         std::fprintf(stderr, "pindeck_injection_latency: no XInput 2.1 observer connection\n");
         return 1;
@@ -143,7 +90,7 @@ int main(int argc, char** argv) {
         const Clock::time_point start = Clock::now();
         sink->Send(records);
         const Clock::time_point returned = Clock::now();
-        if (!observer.WaitForKeyEvent()) {
+        if (observer.WaitForKeyEvent(1000) == bench::XRawKeyObserver::KeyEvent::Timeout) {
             std::fprintf(stderr, "pindeck_injection_latency: event %d never arrived\n", i);
             return 1;
         }

@@ -1,15 +1,17 @@
 // Press-to-inject latency and idle polling cost of the real controller path: an SDL virtual
-// joystick read by the polling thread, the event queue, the dispatcher and an input sink that
-// stamps the moment the first record of each press arrives.
+// joystick read by the polling thread, the event queue and the dispatcher, into either the real
+// X11 input sink with the key observed at the X server (--x11, under Xvfb), or a recording sink
+// that stamps the moment the press's first record arrives.
 //
-//     build/default/bin/pindeck_press_latency [--presses N] [--idle-seconds S]
+//     build/default/bin/pindeck_press_latency [--x11] [--presses N] [--idle-seconds S]
 //
-// Reports the press-to-record latency (bounded by the 16 ms poll period), the work done after
+// Reports the press-to-inject latency (bounded by the 16 ms poll period), the work done after
 // the tick's read (press handling alone), and the CPU the idle polling thread uses.
 
 #include <SDL2/SDL.h>
 
 #include <atomic>
+#include <variant>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -22,7 +24,9 @@
 #include "BenchStats.h"
 #include "engine/ControllerEmissary.h"
 #include "engine/Dispatcher.h"
+#include "XRawKeyObserver.h"
 #include "engine/MakeCommand.h"
+#include "platform/desktop/DesktopPlatform.h"
 #include "platform/fake/RecordingPlatform.h"
 #include "platform/sdl/SdlJoystick.h"
 #include "profiles/ProfileManager.h"
@@ -66,14 +70,47 @@ double ProcessCpuSeconds() {
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
+void Arrive(Arrivals& arrivals) {
+    std::lock_guard lock(arrivals.mutex);
+    arrivals.downs.push_back(Clock::now());
+    arrivals.arrived.notify_all();
+}
+
+// The recording sink: a press has arrived when its key-down record is sent.
+std::shared_ptr<Tambo::CommandContext> RecordingTarget(platform_fake::RecordingPlatform& platform,
+                                                      Arrivals& arrivals) {
+    platform.SetObserver([&](const platform_fake::RecordedEvent& event) {
+        if (event.kind != platform_fake::RecordedEvent::Kind::Send) return;
+        const auto* key = std::get_if<Tambo::platform::KeyboardRecord>(&event.records.front());
+        if (key && key->flags == 0) Arrive(arrivals);
+    });
+    return platform.MakeContext();
+}
+
+// Watches the X server for the injected key presses on a thread of its own.
+// `state` becomes 1 once it observes, -1 when it cannot.
+std::jthread ObserveServer(Arrivals& arrivals, std::atomic<int>& state) {
+    return std::jthread([&arrivals, &state](std::stop_token stop) {
+        bench::XRawKeyObserver observer(nullptr);
+        state = observer.Select() ? 1 : -1;
+        while (!stop.stop_requested()) {
+            if (observer.WaitForKeyEvent(100) == bench::XRawKeyObserver::KeyEvent::Press) {
+                Arrive(arrivals);
+            }
+        }
+    });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     int presses = 600;
     double idleSeconds = 30;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        if (std::strcmp(argv[i], "--presses") == 0) presses = std::atoi(argv[i + 1]);
-        if (std::strcmp(argv[i], "--idle-seconds") == 0) idleSeconds = std::atof(argv[i + 1]);
+    bool x11 = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--x11") == 0) x11 = true;
+        if (i + 1 < argc && std::strcmp(argv[i], "--presses") == 0) presses = std::atoi(argv[i + 1]);
+        if (i + 1 < argc && std::strcmp(argv[i], "--idle-seconds") == 0) idleSeconds = std::atof(argv[i + 1]);
     }
 
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -85,19 +122,29 @@ int main(int argc, char** argv) {
 
     platform_fake::RecordingPlatform platform;
     Arrivals arrivals;
-    platform.SetObserver([&](const platform_fake::RecordedEvent& event) {
-        if (event.kind != platform_fake::RecordedEvent::Kind::Send) return;
-        const auto* key = std::get_if<Tambo::platform::KeyboardRecord>(&event.records.front());
-        if (key && key->flags == 0) {
-            std::lock_guard lock(arrivals.mutex);
-            arrivals.downs.push_back(Clock::now());
-            arrivals.arrived.notify_all();
+    std::shared_ptr<Tambo::CommandContext> context;
+    std::atomic<int> observing{0};
+    std::jthread serverWatch;
+    if (x11) {
+        auto services = platform_desktop::OpenDesktopPlatform(whyNot);
+        if (!services) {
+            std::fprintf(stderr, "pindeck_press_latency: %s\n", whyNot.c_str());
+            return 1;
         }
-    });
-    auto context = platform.MakeContext();
+        context = std::make_shared<Tambo::CommandContext>(std::move(*services));
+        serverWatch = ObserveServer(arrivals, observing);
+        while (observing == 0) std::this_thread::sleep_for(1ms);
+        if (observing < 0) {
+            std::fprintf(stderr, "pindeck_press_latency: cannot observe the X server\n");
+            return 1;
+        }
+    } else {
+        context = RecordingTarget(platform, arrivals);
+    }
     auto manager = std::make_shared<Tambo::ProfileManager>(context, std::filesystem::path());
     auto profile = std::make_shared<Tambo::Profile>(u"bench", 10);
-    profile->AddActionToSlot(0, manager->SequenceFromCodes("A", {"KC 65"}));
+    // Left Shift: a key whose press types nothing wherever the focus is.
+    profile->AddActionToSlot(0, manager->SequenceFromCodes("Shift", {"KC 160"}));
     manager->AddProfile(profile);
     manager->SelectProfile(u"bench");
 
@@ -130,10 +177,10 @@ int main(int argc, char** argv) {
         std::this_thread::sleep_for(20ms);
         SDL_JoystickSetVirtualButton(box, 11, 0);
     }
-    std::printf("Press to first record, %d presses (virtual joystick -> polling -> dispatch -> sink)\n",
-                presses);
-    bench::PrintDistribution("  press -> first record", bench::Summarise(latencies), "ms");
-    bench::PrintDistribution("  tick's read -> first record (work)", bench::Summarise(work), "ms");
+    std::printf("Press to inject, %d presses (virtual joystick -> polling -> dispatch -> %s)\n",
+                presses, x11 ? "X11 sink, observed at the X server" : "recording sink");
+    bench::PrintDistribution("  press -> key down injected", bench::Summarise(latencies), "ms");
+    bench::PrintDistribution("  tick's read -> key down injected (work)", bench::Summarise(work), "ms");
 
     std::this_thread::sleep_for(200ms);
     const double cpuBefore = ProcessCpuSeconds();

@@ -34,10 +34,14 @@ int main(int argc, char** argv) {
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
 // GCC 12 wrongly reports the default-constructed stop_source as possibly uninitialised.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
     std::stop_source stopSource;
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic pop
+#endif
     std::jthread watcher = StartSignalWatcher(signals, stopSource);
     return pindeckctl::Run(argc, argv, std::cout, std::cerr, stopSource.get_token());
 }

@@ -194,10 +194,13 @@ bool ProfileManager::LoadDocumentProfiles(std::istream& stream) {
                       << profile->SlotCount() << " slots\n";
                 continue;
             }
-            if (actions.empty()) {
+            SequencePtr sequence =
+                actions.empty() ? nullptr : SequenceFromCodes(name, actions, commandCache);
+            // A slot none of whose codes is recognised is as empty as one without codes.
+            if (!sequence || sequence->commands.empty()) {
                 profile->ClearSlot(slot);
             } else {
-                profile->AddActionToSlot(slot, SequenceFromCodes(name, actions, commandCache));
+                profile->AddActionToSlot(slot, std::move(sequence));
             }
         }
         // The first profile of a name wins; later ones are dropped.

@@ -4,6 +4,17 @@
 
 namespace platform_x11 {
 
+PointerState QueryPointer(Display* display) {
+    Window root = 0;
+    Window child = 0;
+    PointerState state;
+    int windowX = 0;
+    int windowY = 0;
+    XQueryPointer(display, DefaultRootWindow(display), &root, &child, &state.x, &state.y, &windowX,
+                  &windowY, &state.buttonMask);
+    return state;
+}
+
 std::string QuotedDisplayName(const char* displayName) {
     return '"' + std::string(XDisplayName(displayName)) + '"';
 }

@@ -30,6 +30,14 @@ private:
     std::unique_ptr<Display, Closer> display_;
 };
 
+// Where the pointer is on the root window, and which buttons and modifiers are down.
+struct PointerState {
+    int x = 0;
+    int y = 0;
+    unsigned buttonMask = 0;
+};
+PointerState QueryPointer(Display* display);
+
 // The name Xlib would connect to for `displayName`, quoted for a message ("" when DISPLAY is
 // unset and no name is given).
 std::string QuotedDisplayName(const char* displayName);

@@ -118,17 +118,8 @@ public:
 
     CursorPosition QueryCursor() override {
         std::lock_guard lock(queryMutex_);
-        Display* display = queries_.get();
-        Window root = 0;
-        Window child = 0;
-        int rootX = 0;
-        int rootY = 0;
-        int windowX = 0;
-        int windowY = 0;
-        unsigned mask = 0;
-        XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &windowX,
-                      &windowY, &mask);
-        return CursorPosition{rootX, rootY};
+        const PointerState pointer = QueryPointer(queries_.get());
+        return CursorPosition{pointer.x, pointer.y};
     }
 
 private:
@@ -152,15 +143,7 @@ private:
         Display* display = listener_.get();
         char keys[32] = {};
         XQueryKeymap(display, keys);
-        Window root = 0;
-        Window child = 0;
-        int rootX = 0;
-        int rootY = 0;
-        int windowX = 0;
-        int windowY = 0;
-        unsigned mask = 0;
-        XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &windowX,
-                      &windowY, &mask);
+        const unsigned mask = QueryPointer(display).buttonMask;
         std::lock_guard lock(stateMutex_);
         for (int code = 0; code < kKeycodes; ++code) {
             state_.keysDown[code] = (static_cast<unsigned char>(keys[code / 8]) >> (code % 8)) & 1;

@@ -140,13 +140,16 @@ TEST_F(ProfileFileTest, ReadingRules) {
               "Skipped sequence_id 7 of profile \"A\": the profile has 5 slots\n"
               "Skipped sequence_id -1 of profile \"A\": the profile has 5 slots\n");
 
-    // An unrecognised code is left out of the rebuilt sequence.
+    // An unrecognised code is left out of the rebuilt sequence; a slot of nothing but
+    // unrecognised codes is empty.
     folder.Write("profile_data.json", R"({"user_profiles": [{"profile_name": "C",
         "box_configuration": 0, "background_path": "", "button_path": "",
-        "sequences": [{"actions": ["KC 65", "ZZ 1", "SC"], "sequence_id": 0, "sequence_name": "s"}]}]})");
+        "sequences": [{"actions": ["KC 65", "ZZ 1", "SC"], "sequence_id": 0, "sequence_name": "s"},
+                      {"actions": ["D P162 77"], "sequence_id": 1, "sequence_name": "Post"}]}]})");
     auto other = NewManager();
     ASSERT_TRUE(other->LoadProfiles());
     EXPECT_EQ(other->Profiles()[0]->Slot(0)->GetCodes(), u"KC 65SC");
+    EXPECT_EQ(other->Profiles()[0]->Slot(1), nullptr);
 }
 
 struct DamagedCase {

@@ -1,5 +1,7 @@
 #include "TestDisplay.h"
 
+#include "platform/x11/X11Connection.h"
+
 #include <X11/XKBlib.h>
 #include <X11/extensions/XInput2.h>
 #include <X11/extensions/XTest.h>
@@ -87,15 +89,8 @@ std::string TestDisplay::Describe(int type, int detail) const {
 }
 
 PointerPosition TestDisplay::Pointer() const {
-    Window root = 0;
-    Window child = 0;
-    PointerPosition position;
-    int windowX = 0;
-    int windowY = 0;
-    unsigned mask = 0;
-    XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &position.x, &position.y,
-                  &windowX, &windowY, &mask);
-    return position;
+    const platform_x11::PointerState pointer = platform_x11::QueryPointer(display_);
+    return PointerPosition{pointer.x, pointer.y};
 }
 
 int TestDisplay::ScreenWidth() const {
