@@ -17,6 +17,7 @@
 #include "platform/fake/RecordingPlatform.h"
 #include "profiles/KeyBindingStore.h"
 #include "profiles/ProfileManager.h"
+#include "profiles/SessionDocument.h"
 
 namespace {
 
@@ -24,7 +25,9 @@ namespace {
 class DataWriters {
 public:
     explicit DataWriters(const std::filesystem::path& folder)
-        : settings_(folder, Tambo::Console{sink_, sink_}), bindings_(folder, Tambo::Console{sink_, sink_}) {
+        : settings_(folder, Tambo::Console{sink_, sink_}),
+          bindings_(folder, Tambo::Console{sink_, sink_}),
+          session_(folder, Tambo::Console{sink_, sink_}) {
         for (int variant = 0; variant < 2; ++variant) {
             managers_[variant] = std::make_shared<Tambo::ProfileManager>(
                 context_, folder, Tambo::Console{sink_, sink_});
@@ -46,6 +49,9 @@ public:
         std::vector<std::int32_t> codes(14, 38);
         codes[0] = variant;
         bindings_.UpdateBindings(models_, 4, codes);
+        session_.SetSelectedProfileName(variant == 0 ? u"v0 #1" : u"v1 #\u00e9 longer name");
+        session_.SaveSession();
+        session_.Flush();
     }
 
 private:
@@ -56,9 +62,11 @@ private:
     Tambo::SettingsDocument settings_;
     Tambo::KeyBindingStore bindings_;
     Tambo::BoxModels models_;
+    Tambo::SessionDocument session_;
 };
 
-const char* const kDataFiles[] = {"profile_data.json", "config.json", "keybind_data.json"};
+const char* const kDataFiles[] = {"profile_data.json", "config.json", "keybind_data.json",
+                                  "user_session_data.json"};
 
 TEST(CrashSafety, EveryDataFileIsWholeAfterAKillAtAnyMoment) {
     // The contents each file may legitimately hold: variant 0 and variant 1.
