@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/platform/InputRecord.h"
 #include "XRawKeyObserver.h"
+#include "engine/platform/InputRecord.h"
 #include "platform/x11/X11InputSink.h"
 
 namespace {

@@ -15,7 +15,8 @@
 int main(int argc, char** argv) {
     using Clock = std::chrono::steady_clock;
     int pauses = 100;
-    if (argc == 3 && std::strcmp(argv[1], "--pauses") == 0) pauses = std::atoi(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "--pauses") == 0)
+        pauses = std::atoi(argv[2]);
 
     platform_fake::RecordingPlatform platform;
     Tambo::PlatformServices services = platform.Services();
@@ -30,7 +31,8 @@ int main(int argc, char** argv) {
         for (int i = 0; i < pauses; ++i) {
             const auto start = Clock::now();
             sleep->Execute();
-            errors.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count() - ms);
+            errors.push_back(
+                std::chrono::duration<double, std::milli>(Clock::now() - start).count() - ms);
         }
         all.insert(all.end(), errors.begin(), errors.end());
         char label[64];

@@ -11,7 +11,6 @@
 #include <SDL2/SDL.h>
 
 #include <atomic>
-#include <variant>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -20,11 +19,12 @@
 #include <mutex>
 #include <random>
 #include <thread>
+#include <variant>
 
 #include "BenchStats.h"
+#include "XRawKeyObserver.h"
 #include "engine/ControllerEmissary.h"
 #include "engine/Dispatcher.h"
-#include "XRawKeyObserver.h"
 #include "engine/MakeCommand.h"
 #include "platform/desktop/DesktopPlatform.h"
 #include "platform/fake/RecordingPlatform.h"
@@ -40,7 +40,8 @@ using namespace std::chrono_literals;
 // apart from the wait for the tick.
 class StampedJoystick : public Tambo::platform::Joystick {
 public:
-    explicit StampedJoystick(std::shared_ptr<Tambo::platform::Joystick> inner) : inner_(std::move(inner)) {}
+    explicit StampedJoystick(std::shared_ptr<Tambo::platform::Joystick> inner)
+        : inner_(std::move(inner)) {}
     bool Open(bool exclusive) override { return inner_->Open(exclusive); }
     bool Reacquire() override { return inner_->Reacquire(); }
     std::optional<Tambo::platform::JoystickState> Read() override {
@@ -62,7 +63,9 @@ struct Arrivals {
     std::vector<Clock::time_point> downs;
 };
 
-double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double Milliseconds(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
 
 double ProcessCpuSeconds() {
     timespec now{};
@@ -78,11 +81,13 @@ void Arrive(Arrivals& arrivals) {
 
 // The recording sink: a press has arrived when its key-down record is sent.
 std::shared_ptr<Tambo::CommandContext> RecordingTarget(platform_fake::RecordingPlatform& platform,
-                                                      Arrivals& arrivals) {
+                                                       Arrivals& arrivals) {
     platform.SetObserver([&](const platform_fake::RecordedEvent& event) {
-        if (event.kind != platform_fake::RecordedEvent::Kind::Send) return;
+        if (event.kind != platform_fake::RecordedEvent::Kind::Send)
+            return;
         const auto* key = std::get_if<Tambo::platform::KeyboardRecord>(&event.records.front());
-        if (key && key->flags == 0) Arrive(arrivals);
+        if (key && key->flags == 0)
+            Arrive(arrivals);
     });
     return platform.MakeContext();
 }
@@ -108,9 +113,12 @@ int main(int argc, char** argv) {
     double idleSeconds = 30;
     bool x11 = false;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--x11") == 0) x11 = true;
-        if (i + 1 < argc && std::strcmp(argv[i], "--presses") == 0) presses = std::atoi(argv[i + 1]);
-        if (i + 1 < argc && std::strcmp(argv[i], "--idle-seconds") == 0) idleSeconds = std::atof(argv[i + 1]);
+        if (std::strcmp(argv[i], "--x11") == 0)
+            x11 = true;
+        if (i + 1 < argc && std::strcmp(argv[i], "--presses") == 0)
+            presses = std::atoi(argv[i + 1]);
+        if (i + 1 < argc && std::strcmp(argv[i], "--idle-seconds") == 0)
+            idleSeconds = std::atof(argv[i + 1]);
     }
 
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -133,7 +141,8 @@ int main(int argc, char** argv) {
         }
         context = std::make_shared<Tambo::CommandContext>(std::move(*services));
         serverWatch = ObserveServer(arrivals, observing);
-        while (observing == 0) std::this_thread::sleep_for(1ms);
+        while (observing == 0)
+            std::this_thread::sleep_for(1ms);
         if (observing < 0) {
             std::fprintf(stderr, "pindeck_press_latency: cannot observe the X server\n");
             return 1;
@@ -180,7 +189,8 @@ int main(int argc, char** argv) {
     std::printf("Press to inject, %d presses (virtual joystick -> polling -> dispatch -> %s)\n",
                 presses, x11 ? "X11 sink, observed at the X server" : "recording sink");
     bench::PrintDistribution("  press -> key down injected", bench::Summarise(latencies), "ms");
-    bench::PrintDistribution("  tick's read -> key down injected (work)", bench::Summarise(work), "ms");
+    bench::PrintDistribution("  tick's read -> key down injected (work)", bench::Summarise(work),
+                             "ms");
 
     std::this_thread::sleep_for(200ms);
     const double cpuBefore = ProcessCpuSeconds();

@@ -27,7 +27,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double Milliseconds(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
 
 template <typename Work>
 double MedianMs(int rounds, Work work) {
@@ -40,29 +42,35 @@ double MedianMs(int rounds, Work work) {
     return bench::Summarise(times).median;
 }
 
-
 }  // namespace
 
 int main(int argc, char** argv) {
     int rounds = 5;
-    if (argc == 3 && std::strcmp(argv[1], "--rounds") == 0) rounds = std::atoi(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "--rounds") == 0)
+        rounds = std::atoi(argv[2]);
 
-    const auto folder = std::filesystem::temp_directory_path() / ("pindeck-bench-" + std::to_string(::getpid()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("pindeck-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     platform_fake::RecordingPlatform platform;
     const auto context = platform.MakeContext();
     std::ostringstream quiet;
 
-    std::printf("Profile file, %d rounds each (median); ratios to nlohmann alone on the same bytes\n", rounds);
+    std::printf(
+        "Profile file, %d rounds each (median); ratios to nlohmann alone on the same bytes\n",
+        rounds);
     std::printf("%9s %10s %9s %9s %6s %9s %9s %6s %9s %9s\n", "profiles", "bytes", "load ms",
                 "parse ms", "ratio", "text ms", "dump ms", "ratio", "flush ms", "save ms");
     for (const int count : {10, 100, 1000, 10000}) {
-        auto source = std::make_shared<Tambo::ProfileManager>(context, folder, Tambo::Console{quiet, quiet});
+        auto source =
+            std::make_shared<Tambo::ProfileManager>(context, folder, Tambo::Console{quiet, quiet});
         for (int i = 0; i < count; ++i) {
-            auto profile = std::make_shared<Tambo::Profile>(Tambo::Utf8ToUtf16("Profile " + std::to_string(i)), 14);
+            auto profile = std::make_shared<Tambo::Profile>(
+                Tambo::Utf8ToUtf16("Profile " + std::to_string(i)), 14);
             for (int slot = 0; slot < 14; ++slot) {
-                profile->AddActionToSlot(slot, source->SequenceFromCodes(
-                    "GSP: Action " + std::to_string(slot), {"KC 65", "SL 500", "DU 162 77"}));
+                profile->AddActionToSlot(
+                    slot, source->SequenceFromCodes("GSP: Action " + std::to_string(slot),
+                                                    {"KC 65", "SL 500", "DU 162 77"}));
             }
             source->AddProfile(profile);
         }
@@ -71,7 +79,8 @@ int main(int argc, char** argv) {
         storage::ReadWholeFile(source->FilePath(), bytes);
 
         const double load = MedianMs(rounds, [&] {
-            auto manager = std::make_shared<Tambo::ProfileManager>(context, folder, Tambo::Console{quiet, quiet});
+            auto manager = std::make_shared<Tambo::ProfileManager>(context, folder,
+                                                                   Tambo::Console{quiet, quiet});
             manager->LoadProfiles();
         });
         const double parse = MedianMs(rounds, [&] {

@@ -33,10 +33,14 @@ int RunBindings(bool json, CliContext& cli) {
     }
     Tambo::KeyBindingStore store(*folder, Tambo::Console{cli.out, cli.err});
     Tambo::BoxModels models;
-    Tambo::BuildBoxModels(models, store);
+    const bool loaded = Tambo::BuildBoxModels(models, store);
+    // No file is the normal case (built-in mappings); a file that could not be read is a failure.
+    std::error_code error;
+    const int status =
+        !loaded && std::filesystem::exists(store.FilePath(), error) ? kOperationFailed : kSuccess;
     if (json) {
         cli.out << ModelMaps(models).dump() << '\n';
-        return kSuccess;
+        return status;
     }
     for (std::int32_t model = 0; model < Tambo::BoxModels::kModelCount; ++model) {
         cli.out << model << ' ' << Tambo::Utf16ToUtf8(Tambo::BoxModels::Label(model)) << " ("
@@ -46,7 +50,7 @@ int RunBindings(bool json, CliContext& cli) {
         }
         cli.out << '\n';
     }
-    return kSuccess;
+    return status;
 }
 
 std::optional<std::int32_t> ParseInteger(const std::string& text) {

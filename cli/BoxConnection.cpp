@@ -13,8 +13,8 @@ std::chrono::steady_clock::time_point DeadlineAfter(double seconds) {
     if (seconds < 0) {
         return Clock::time_point::max();
     }
-    return Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                              std::chrono::duration<double>(seconds));
+    return Clock::now() +
+           std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
 }
 
 std::unique_ptr<Tambo::ControllerEmissary> ConnectBox(Tambo::EventQueue& queue,
@@ -42,7 +42,8 @@ std::unique_ptr<Tambo::ControllerEmissary> ConnectBox(Tambo::EventQueue& queue,
             return nullptr;
         }
         const auto wait = std::min<Clock::duration>(std::chrono::milliseconds(250), deadline - now);
-        if (!WaitUnlessStopped(cli.stop, std::chrono::duration_cast<std::chrono::milliseconds>(wait))) {
+        if (!WaitUnlessStopped(cli.stop,
+                               std::chrono::duration_cast<std::chrono::milliseconds>(wait))) {
             return nullptr;
         }
     }

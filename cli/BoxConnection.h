@@ -14,10 +14,9 @@ namespace pindeckctl {
 // Opens the joystick service and the engine object over it, and connects the box, waiting for
 // one (and saying so once) until a stop or the deadline. Empty when the joystick service cannot
 // start (after a message) or when no box came before the stop.
-std::unique_ptr<Tambo::ControllerEmissary> ConnectBox(Tambo::EventQueue& queue,
-                                                      const Tambo::SettingsDocument& settings,
-                                                      std::chrono::steady_clock::time_point deadline,
-                                                      LinePrinter& printer, CliContext& cli);
+std::unique_ptr<Tambo::ControllerEmissary> ConnectBox(
+    Tambo::EventQueue& queue, const Tambo::SettingsDocument& settings,
+    std::chrono::steady_clock::time_point deadline, LinePrinter& printer, CliContext& cli);
 
 // The end of a run that lasts `seconds` (forever when negative).
 std::chrono::steady_clock::time_point DeadlineAfter(double seconds);

@@ -18,7 +18,7 @@ namespace Catalogue = Tambo::ActionCatalogue;
 
 struct CatalogueOptions {
     bool json = false;
-    std::string category;  // empty: every table category
+    std::optional<std::string> category;  // none: every table category
 };
 
 // A table category written as plain decimal digits; empty for anything else.
@@ -55,11 +55,11 @@ void PrintForPeople(const nlohmann::json& action, std::ostream& out) {
 int RunCatalogue(const CatalogueOptions& options, CliContext& cli) {
     std::uint32_t first = 0;
     std::uint32_t last = Catalogue::kTableCategoryCount - 1;
-    if (!options.category.empty()) {
-        const std::optional<std::uint32_t> category = ParseCategory(options.category);
+    if (options.category) {
+        const std::optional<std::uint32_t> category = ParseCategory(*options.category);
         if (!category) {
             cli.err << "pindeckctl: CATEGORY must be a number from 0 to 7, not \""
-                    << JsonStringFromArgument(options.category).get<std::string>() << "\"\n";
+                    << JsonStringFromArgument(*options.category).get<std::string>() << "\"\n";
             return kRejectedValue;
         }
         first = last = *category;

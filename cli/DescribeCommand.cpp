@@ -43,8 +43,8 @@ int RunDescribe(const DescribeOptions& options, CliContext& cli) {
     } else {
         for (const nlohmann::json& result : results) {
             if (result.contains("error")) {
-                cli.out << result["input"].get<std::string>() << "\terror: "
-                        << result["error"].get<std::string>() << '\n';
+                cli.out << result["input"].get<std::string>()
+                        << "\terror: " << result["error"].get<std::string>() << '\n';
             } else {
                 cli.out << result["code"].get<std::string>() << '\t'
                         << result["description"].get<std::string>() << '\n';
@@ -61,7 +61,8 @@ void AddDescribeCommand(CLI::App& app, CliContext& cli) {
     CLI::App* describe =
         app.add_subcommand("describe", "Rebuild command codes and show their descriptions");
     describe->add_flag("--json", options->json, "One line of JSON: an array, one element per code");
-    describe->add_option("CODE", options->codes, "Command codes, such as \"KC 65\" or \"DU 162 77\"")
+    describe
+        ->add_option("CODE", options->codes, "Command codes, such as \"KC 65\" or \"DU 162 77\"")
         ->required();
     describe->callback([options, &cli] { cli.exitCode = RunDescribe(*options, cli); });
 }

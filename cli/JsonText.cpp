@@ -7,12 +7,14 @@
 
 namespace pindeckctl {
 
+using platform_fake::RecordedEvent;
 using Tambo::platform::InputRecord;
 using Tambo::platform::KeyboardRecord;
 using Tambo::platform::MouseRecord;
-using platform_fake::RecordedEvent;
 
-nlohmann::json JsonString(std::u16string_view text) { return Tambo::Utf16ToUtf8(text); }
+nlohmann::json JsonString(std::u16string_view text) {
+    return Tambo::Utf16ToUtf8(text);
+}
 
 nlohmann::json JsonStringFromArgument(std::string_view argument) {
     return Tambo::SanitizeUtf8(argument);
@@ -22,7 +24,9 @@ namespace {
 
 nlohmann::json RecordJson(const InputRecord& record) {
     if (const auto* key = std::get_if<KeyboardRecord>(&record)) {
-        return {{"type", "key"}, {"vk", key->virtualKey}, {"scan", key->scanCode},
+        return {{"type", "key"},
+                {"vk", key->virtualKey},
+                {"scan", key->scanCode},
                 {"flags", key->flags}};
     }
     const auto& mouse = std::get<MouseRecord>(record);

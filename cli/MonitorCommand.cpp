@@ -16,8 +16,10 @@ using Clock = std::chrono::steady_clock;
 
 std::string EventLine(const Tambo::ControllerEvent& event, const Tambo::BoxModels& models,
                       std::int32_t model) {
-    if (event.code == Tambo::C_Code::kDeviceLost) return "lost";
-    if (event.code == Tambo::C_Code::kDeviceBack) return "back";
+    if (event.code == Tambo::C_Code::kDeviceLost)
+        return "lost";
+    if (event.code == Tambo::C_Code::kDeviceBack)
+        return "back";
     const char* kind = event.pressed == Tambo::ControllerEvent::kDown ? "down"
                        : event.pressed == Tambo::ControllerEvent::kUp ? "up"
                                                                       : "repeat";

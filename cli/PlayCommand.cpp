@@ -1,5 +1,7 @@
 #include "PlayCommand.h"
 
+#include <charconv>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -34,15 +36,27 @@ struct ScreenSize {
     int height = 0;
 };
 
+// "WIDTHxHEIGHT" in whole pixels, each at least 2 and within the signed 32-bit range.
 std::optional<ScreenSize> ParseScreen(const std::string& text) {
-    ScreenSize size;
-    char x = 0;
-    char extra = 0;
-    if (std::sscanf(text.c_str(), "%d%c%d%c", &size.width, &x, &size.height, &extra) != 3 ||
-        (x != 'x' && x != 'X') || size.width < 2 || size.height < 2) {
+    const std::size_t x = text.find_first_of("xX");
+    if (x == std::string::npos) {
         return std::nullopt;
     }
-    return size;
+    const auto parse = [](std::string_view part) -> std::optional<int> {
+        int value = 0;
+        const auto [stop, error] = std::from_chars(part.data(), part.data() + part.size(), value);
+        if (part.empty() || error != std::errc() || stop != part.data() + part.size() ||
+            value < 2) {
+            return std::nullopt;
+        }
+        return value;
+    };
+    const std::optional<int> width = parse(std::string_view(text).substr(0, x));
+    const std::optional<int> height = parse(std::string_view(text).substr(x + 1));
+    if (!width || !height) {
+        return std::nullopt;
+    }
+    return ScreenSize{*width, *height};
 }
 
 void Play(const std::vector<Tambo::CommandPtr>& commands, Operation operation) {
@@ -154,7 +168,7 @@ void AddPlayCommand(CLI::App& app, CliContext& cli) {
                      "execute (as a sequence play does, the default), press, release or repeat")
         ->transform(CLI::CheckedTransformer(operations, CLI::ignore_case));
     play->add_option("--repeat", options->repeat, "Play the whole list N times")
-        ->check(CLI::NonNegativeNumber);
+        ->check(CLI::Range(0, std::numeric_limits<int>::max()));
     play->add_option("--screen", options->screen, "With --dry-run: screen size, default 1920x1080");
     play->add_option("--set", options->settings,
                      "Override a timing setting by its settings key, e.g. "

@@ -37,8 +37,10 @@ void PrintCommands(const std::vector<Tambo::CommandPtr>& commands, std::ostream&
 // Waits until `done`, the deadline or a stop; true when `done` came first.
 bool WaitForCompletion(const std::atomic<bool>& done, Clock::time_point deadline, CliContext& cli) {
     while (!done && Clock::now() < deadline) {
-        const auto step = std::min<Clock::duration>(std::chrono::milliseconds(20), deadline - Clock::now());
-        if (!WaitUnlessStopped(cli.stop, std::chrono::duration_cast<std::chrono::milliseconds>(step))) {
+        const auto step =
+            std::min<Clock::duration>(std::chrono::milliseconds(20), deadline - Clock::now());
+        if (!WaitUnlessStopped(cli.stop,
+                               std::chrono::duration_cast<std::chrono::milliseconds>(step))) {
             break;
         }
     }

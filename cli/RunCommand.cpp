@@ -101,8 +101,8 @@ void PlayUntilStopped(Tambo::CommandContext& context, const Tambo::ProfileManage
                       Tambo::SessionDocument& session, Clock::time_point deadline,
                       LinePrinter& printer, CliContext& cli) {
     while (!cli.stop.stop_requested() && Clock::now() < deadline) {
-        const auto wait = std::min<Clock::duration>(std::chrono::milliseconds(100),
-                                                    deadline - Clock::now());
+        const auto wait =
+            std::min<Clock::duration>(std::chrono::milliseconds(100), deadline - Clock::now());
         WaitUnlessStopped(cli.stop, std::chrono::duration_cast<std::chrono::milliseconds>(wait));
         bool switched = false;
         while (context.notifications.TryPop()) {

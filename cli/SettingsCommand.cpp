@@ -14,7 +14,8 @@ namespace Keys = Tambo::SettingsKeys;
 nlohmann::json EffectiveValues(const Tambo::SettingsDocument& settings) {
     Tambo::EngineTimings timings;
     settings.CopyTimingsTo(timings);
-    const std::optional<std::int32_t> box = settings.ReadOptionalInt32(Keys::kDefaultBoxConfiguration);
+    const std::optional<std::int32_t> box =
+        settings.ReadOptionalInt32(Keys::kDefaultBoxConfiguration);
     return {
         {Keys::kActionsMs, timings.actionsMs.load()},
         {Keys::kPressReleaseMs, timings.pressReleaseMs.load()},
@@ -49,7 +50,8 @@ int RunSettings(bool json, CliContext& cli) {
 void AddSettingsCommand(CLI::App& app, CliContext& cli) {
     auto json = std::make_shared<bool>(false);
     CLI::App* settings = app.add_subcommand(
-        "settings", "Load config.json as the application does at start and show the values in effect");
+        "settings",
+        "Load config.json as the application does at start and show the values in effect");
     settings->add_flag("--json", *json, "Last line: one JSON object of the values in effect");
     settings->callback([json, &cli] { cli.exitCode = RunSettings(*json, cli); });
 }

@@ -39,7 +39,8 @@ std::optional<TimingOverride> ParseTimingOverride(const std::string& text, std::
         result.number = value == "true" ? 1 : 0;
         return result;
     }
-    if (result.key != kActions && result.key != kPressRelease && result.key != kRepeatPressRelease) {
+    if (result.key != kActions && result.key != kPressRelease &&
+        result.key != kRepeatPressRelease) {
         error = "unknown setting \"" + result.key + "\"";
         return std::nullopt;
     }

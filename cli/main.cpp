@@ -1,8 +1,8 @@
 // pindeckctl: Pindeck without a window, for diagnostics, headless play and scripting.
 
+#include <pthread.h>
 #include <csignal>
 #include <iostream>
-#include <pthread.h>
 #include <stop_token>
 #include <thread>
 

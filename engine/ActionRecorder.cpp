@@ -23,9 +23,12 @@ constexpr std::uint8_t kFirstKeyboardKey = 7;
 constexpr std::array<std::uint8_t, 56> BuildScanKeys() {
     std::array<std::uint8_t, 56> keys{13, 27, 32, 35, 36, 37, 39, 38, 40, 46};
     std::size_t next = 10;
-    for (std::uint8_t digit = 48; digit <= 57; ++digit) keys[next++] = digit;
-    for (std::uint8_t letter = 65; letter <= 90; ++letter) keys[next++] = letter;
-    for (std::uint8_t pad = 96; pad <= 105; ++pad) keys[next++] = pad;
+    for (std::uint8_t digit = 48; digit <= 57; ++digit)
+        keys[next++] = digit;
+    for (std::uint8_t letter = 65; letter <= 90; ++letter)
+        keys[next++] = letter;
+    for (std::uint8_t pad = 96; pad <= 105; ++pad)
+        keys[next++] = pad;
     return keys;
 }
 
@@ -39,7 +42,9 @@ std::int32_t WholeMilliseconds(ActionRecorder::Clock::duration elapsed) {
 
 }  // namespace
 
-const std::array<std::uint8_t, 56>& ActionRecorder::ScanKeys() { return kScanKeys; }
+const std::array<std::uint8_t, 56>& ActionRecorder::ScanKeys() {
+    return kScanKeys;
+}
 
 ActionRecorder::ActionRecorder(Services services, std::function<void()> recordingEnded)
     : services_(std::move(services)), recordingEnded_(std::move(recordingEnded)) {
@@ -64,7 +69,9 @@ void ActionRecorder::ArmRecorder() {
     recordTimer->Start();
 }
 
-void ActionRecorder::DisarmRecorder() { recordTimer->Stop(); }
+void ActionRecorder::DisarmRecorder() {
+    recordTimer->Stop();
+}
 
 void ActionRecorder::BeginToggleCapture() {
     {
@@ -159,17 +166,21 @@ std::uint8_t ActionRecorder::SampleCurrentKey() {
 void ActionRecorder::AppendAction(std::uint8_t key, Clock::time_point now) {
     const auto& context = services_.commands;
     if (!recorded.empty()) {
-        recorded.push_back(std::make_shared<SleepCommand>(context, WholeMilliseconds(now - lastActionTime)));
+        recorded.push_back(
+            std::make_shared<SleepCommand>(context, WholeMilliseconds(now - lastActionTime)));
     }
     platform::KeyStateSource& keys = *services_.keyState;
     const bool isKeyboardKey = key >= kFirstKeyboardKey;
     if (keys.QueryKey(kLeftShift).downNow) {
-        if (isKeyboardKey) recorded.push_back(std::make_shared<DualKey>(context, kLeftShift, key));
+        if (isKeyboardKey)
+            recorded.push_back(std::make_shared<DualKey>(context, kLeftShift, key));
     } else if (keys.QueryKey(kLeftCtrl).downNow) {
-        if (isKeyboardKey) recorded.push_back(std::make_shared<DualKey>(context, kLeftCtrl, key));
+        if (isKeyboardKey)
+            recorded.push_back(std::make_shared<DualKey>(context, kLeftCtrl, key));
     } else if (isKeyboardKey) {
         if (key == kEnter) {
-            recorded.push_back(std::make_shared<EnterCommand>(context, static_cast<std::int32_t>(kEnter)));
+            recorded.push_back(
+                std::make_shared<EnterCommand>(context, static_cast<std::int32_t>(kEnter)));
         } else {
             recorded.push_back(std::make_shared<KeyCommand>(context, key));
         }

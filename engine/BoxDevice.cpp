@@ -20,10 +20,14 @@ void AddAxisChanges(std::int32_t previous, std::int32_t current, std::uint32_t m
     if (previous == current) {
         return;
     }
-    if (current == JoystickState::kAxisMax) events.push_back({ControllerEvent::kDown, maxCode});
-    if (previous == JoystickState::kAxisMax) events.push_back({ControllerEvent::kUp, maxCode});
-    if (current == JoystickState::kAxisMin) events.push_back({ControllerEvent::kDown, minCode});
-    if (previous == JoystickState::kAxisMin) events.push_back({ControllerEvent::kUp, minCode});
+    if (current == JoystickState::kAxisMax)
+        events.push_back({ControllerEvent::kDown, maxCode});
+    if (previous == JoystickState::kAxisMax)
+        events.push_back({ControllerEvent::kUp, maxCode});
+    if (current == JoystickState::kAxisMin)
+        events.push_back({ControllerEvent::kDown, minCode});
+    if (previous == JoystickState::kAxisMin)
+        events.push_back({ControllerEvent::kUp, minCode});
 }
 
 }  // namespace
@@ -32,7 +36,9 @@ BoxDevice::BoxDevice(std::shared_ptr<platform::Joystick> joystick, EventQueue& q
                      std::function<bool()> exclusive)
     : joystick_(std::move(joystick)), queue_(queue), exclusive_(std::move(exclusive)) {}
 
-BoxDevice::~BoxDevice() { StopPolling(); }
+BoxDevice::~BoxDevice() {
+    StopPolling();
+}
 
 bool BoxDevice::Connect() {
     std::lock_guard lock(deviceMutex_);
@@ -90,7 +96,9 @@ bool BoxDevice::Acquired() const {
     return acquired;
 }
 
-bool BoxDevice::Polling() const { return pollingThread.joinable(); }
+bool BoxDevice::Polling() const {
+    return pollingThread.joinable();
+}
 
 void BoxDevice::PollUntilStopped(std::stop_token stop) {
     std::mutex sleepMutex;
@@ -138,18 +146,20 @@ void BoxDevice::RunTick(Clock::time_point now) {
     queue_.Append(events);
 }
 
-void BoxDevice::AddStateChanges(const JoystickState& current, std::vector<ControllerEvent>& events) {
+void BoxDevice::AddStateChanges(const JoystickState& current,
+                                std::vector<ControllerEvent>& events) {
     for (std::uint32_t button = 0; button < current.buttons.size(); ++button) {
         if (current.buttons[button] != previousState.buttons[button]) {
-            events.push_back({current.buttons[button] ? ControllerEvent::kDown : ControllerEvent::kUp,
-                              button});
+            events.push_back(
+                {current.buttons[button] ? ControllerEvent::kDown : ControllerEvent::kUp, button});
         }
     }
     AddAxisChanges(previousState.x, current.x, C_Code::kXMax, C_Code::kXMin, events);
     AddAxisChanges(previousState.y, current.y, C_Code::kYMax, C_Code::kYMin, events);
 }
 
-void BoxDevice::TrackHeldButtons(const std::vector<ControllerEvent>& events, Clock::time_point now) {
+void BoxDevice::TrackHeldButtons(const std::vector<ControllerEvent>& events,
+                                 Clock::time_point now) {
     for (const ControllerEvent& event : events) {
         if (event.code == C_Code::kDeviceLost || event.code == C_Code::kDeviceBack) {
             continue;

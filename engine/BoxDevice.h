@@ -53,7 +53,8 @@ private:
         std::uint32_t code;
     };
 
-    void AddStateChanges(const platform::JoystickState& current, std::vector<ControllerEvent>& events);
+    void AddStateChanges(const platform::JoystickState& current,
+                         std::vector<ControllerEvent>& events);
     void TrackHeldButtons(const std::vector<ControllerEvent>& events, Clock::time_point now);
     void AddRepeats(Clock::time_point now, std::vector<ControllerEvent>& events);
     void PollUntilStopped(std::stop_token stop);

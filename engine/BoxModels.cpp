@@ -17,7 +17,9 @@ std::int32_t BoxType::CodeForSlot(std::int32_t slot) const {
     return static_cast<std::int32_t>(C_Code::kNoCode);
 }
 
-void BoxType::Bind(std::int32_t code, std::int32_t slot) { codeToSlot[code] = slot; }
+void BoxType::Bind(std::int32_t code, std::int32_t slot) {
+    codeToSlot[code] = slot;
+}
 
 std::int32_t BoxType::SlotForCode(std::int32_t code) const {
     const auto found = codeToSlot.find(code);
@@ -26,30 +28,60 @@ std::int32_t BoxType::SlotForCode(std::int32_t code) const {
 
 // Built-in wiring of each model, code -> slot.
 WiredBox::WiredBox()
-    : BoxType(0, 10, {{11, 0}, {10, 1}, {9, 2}, {8, 3}, {7, 4}, {6, 5}, {5, 6}, {4, 7}, {3, 8},
-                      {2, 9}}) {}
+    : BoxType(0, 10,
+              {{11, 0}, {10, 1}, {9, 2}, {8, 3}, {7, 4}, {6, 5}, {5, 6}, {4, 7}, {3, 8}, {2, 9}}) {}
 
 WirelessBox::WirelessBox()
-    : BoxType(1, 10, {{9, 0}, {32, 1}, {35, 2}, {33, 3}, {4, 4}, {0, 5}, {5, 6}, {1, 7}, {2, 8},
-                      {34, 9}}) {}
+    : BoxType(
+          1, 10,
+          {{9, 0}, {32, 1}, {35, 2}, {33, 3}, {4, 4}, {0, 5}, {5, 6}, {1, 7}, {2, 8}, {34, 9}}) {}
 
 BlueToothBox::BlueToothBox()
-    : BoxType(2, 10, {{12, 0}, {11, 1}, {10, 2}, {9, 3}, {8, 4}, {7, 5}, {6, 6}, {5, 7}, {4, 8},
-                      {3, 9}}) {}
+    : BoxType(2, 10,
+              {{12, 0}, {11, 1}, {10, 2}, {9, 3}, {8, 4}, {7, 5}, {6, 6}, {5, 7}, {4, 8}, {3, 9}}) {
+}
 
 WiredV3Box::WiredV3Box()
-    : BoxType(3, 10, {{9, 0}, {8, 1}, {7, 2}, {6, 3}, {3, 4}, {2, 5}, {1, 6}, {0, 7}, {32, 8},
-                      {33, 9}}) {}
+    : BoxType(3, 10,
+              {{9, 0}, {8, 1}, {7, 2}, {6, 3}, {3, 4}, {2, 5}, {1, 6}, {0, 7}, {32, 8}, {33, 9}}) {}
 
 BlueTooth14Box::BlueTooth14Box()
-    : BoxType(4, 14, {{11, 0}, {10, 1}, {9, 2}, {8, 3}, {7, 4}, {6, 5}, {5, 6}, {4, 7}, {3, 8},
-                      {2, 9}, {1, 10}, {0, 11}, {13, 12}, {12, 13}}) {}
+    : BoxType(4, 14,
+              {{11, 0},
+               {10, 1},
+               {9, 2},
+               {8, 3},
+               {7, 4},
+               {6, 5},
+               {5, 6},
+               {4, 7},
+               {3, 8},
+               {2, 9},
+               {1, 10},
+               {0, 11},
+               {13, 12},
+               {12, 13}}) {}
 
 Dex14Box::Dex14Box()
-    : BoxType(5, 14, {{11, 0}, {8, 1}, {1, 2}, {6, 3}, {0, 4}, {7, 5}, {3, 6}, {4, 7}, {13, 8},
-                      {2, 9}, {10, 10}, {9, 11}, {12, 12}, {5, 13}}) {}
+    : BoxType(5, 14,
+              {{11, 0},
+               {8, 1},
+               {1, 2},
+               {6, 3},
+               {0, 4},
+               {7, 5},
+               {3, 6},
+               {4, 7},
+               {13, 8},
+               {2, 9},
+               {10, 10},
+               {9, 11},
+               {12, 12},
+               {5, 13}}) {}
 
-BoxModels::BoxModels() { Reset(); }
+BoxModels::BoxModels() {
+    Reset();
+}
 
 void BoxModels::Reset() {
     std::lock_guard lock(mutex_);

@@ -7,7 +7,8 @@ namespace Tambo {
 
 CommandContext::CommandContext(PlatformServices services) : services_(std::move(services)) {
     if (!services_.inputSink || !services_.keyPoster || !services_.sleeper) {
-        throw std::invalid_argument("CommandContext needs an input sink, a key poster and a sleeper");
+        throw std::invalid_argument(
+            "CommandContext needs an input sink, a key poster and a sleeper");
     }
 }
 
@@ -23,9 +24,13 @@ std::uint16_t CommandContext::ScanCode(std::uint32_t virtualKey) const {
     return services_.inputSink->ScanCodeForVirtualKey(virtualKey);
 }
 
-int CommandContext::ScreenWidth() const { return services_.inputSink->ScreenWidth(); }
+int CommandContext::ScreenWidth() const {
+    return services_.inputSink->ScreenWidth();
+}
 
-int CommandContext::ScreenHeight() const { return services_.inputSink->ScreenHeight(); }
+int CommandContext::ScreenHeight() const {
+    return services_.inputSink->ScreenHeight();
+}
 
 void CommandContext::SetProfileStore(std::weak_ptr<ProfileStore> store) {
     std::lock_guard lock(profileStoreMutex_);

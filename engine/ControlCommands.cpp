@@ -19,7 +19,8 @@ void ProfileSwitch::Execute() {
         return;
     }
     // The list may have shrunk since it was counted; then there is nothing to switch to.
-    const std::optional<std::u16string> name = store->ProfileNameAt(static_cast<std::size_t>(index));
+    const std::optional<std::u16string> name =
+        store->ProfileNameAt(static_cast<std::size_t>(index));
     if (!name) {
         return;
     }
@@ -28,13 +29,17 @@ void ProfileSwitch::Execute() {
     context->Pause(kPauseMs);
 }
 
-void ProfileSwitch::Press() { Execute(); }
+void ProfileSwitch::Press() {
+    Execute();
+}
 
 SleepCommand::SleepCommand(std::shared_ptr<CommandContext> context, std::int32_t ms)
     : ICommand(std::move(context), CommandCode(u"SL", {ms})),
       ms(ms),
       description(u"Delay for " + DecimalText(ms) + u" milliseconds") {}
 
-void SleepCommand::Execute() { context->Pause(ms); }
+void SleepCommand::Execute() {
+    context->Pause(ms);
+}
 
 }  // namespace Tambo

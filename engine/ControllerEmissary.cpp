@@ -9,8 +9,8 @@ ControllerEmissary::ControllerEmissary(std::shared_ptr<platform::Joystick> joyst
                                        std::optional<ActionRecorder::Services> recorderServices)
     : device(std::move(joystick), queue, std::move(exclusive)) {
     if (recorderServices) {
-        recorder = std::make_unique<ActionRecorder>(std::move(*recorderServices),
-                                                    [this] { NotifyAll(); });
+        recorder =
+            std::make_unique<ActionRecorder>(std::move(*recorderServices), [this] { NotifyAll(); });
     }
     device.Connect();  // the result is not kept: the controller switch connects again as needed
 }
@@ -21,23 +21,28 @@ ControllerEmissary::~ControllerEmissary() {
 }
 
 void ControllerEmissary::ArmRecorder(Receiver* page) {
-    if (!recorder) return;
-    if (page) AddReceiver(page);
+    if (!recorder)
+        return;
+    if (page)
+        AddReceiver(page);
     recorder->ArmRecorder();
 }
 
 void ControllerEmissary::DisarmRecorder() {
-    if (!recorder) return;
+    if (!recorder)
+        return;
     recorder->DisarmRecorder();
     ClearReceivers();
 }
 
 void ControllerEmissary::BeginToggleCapture() {
-    if (recorder) recorder->BeginToggleCapture();
+    if (recorder)
+        recorder->BeginToggleCapture();
 }
 
 void ControllerEmissary::EndToggleCapture() {
-    if (recorder) recorder->EndToggleCapture();
+    if (recorder)
+        recorder->EndToggleCapture();
 }
 
 std::vector<CommandPtr> ControllerEmissary::recorded() const {
@@ -48,6 +53,8 @@ std::vector<ScreenPoint> ControllerEmissary::togglePoints() const {
     return recorder ? recorder->TogglePoints() : std::vector<ScreenPoint>{};
 }
 
-bool ControllerEmissary::Recording() const { return recorder && recorder->Recording(); }
+bool ControllerEmissary::Recording() const {
+    return recorder && recorder->Recording();
+}
 
 }  // namespace Tambo

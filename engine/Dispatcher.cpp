@@ -7,9 +7,14 @@ namespace Tambo {
 
 Dispatcher::Dispatcher(EventQueue& queue, const BoxModels& models,
                        std::shared_ptr<const ActiveProfileSource> profiles, Reports reports)
-    : queue_(queue), models_(models), profiles_(std::move(profiles)), reports_(std::move(reports)) {}
+    : queue_(queue),
+      models_(models),
+      profiles_(std::move(profiles)),
+      reports_(std::move(reports)) {}
 
-Dispatcher::~Dispatcher() { Stop(); }
+Dispatcher::~Dispatcher() {
+    Stop();
+}
 
 void Dispatcher::StartDispatcher() {
     if (!thread_.joinable()) {
@@ -106,7 +111,8 @@ void Dispatcher::HandleQueuedEvents() {
         }
         // A release the current slot does not make itself (the profile changed or went away
         // while the button was down) is made here, so the key does not stay down.
-        if (held && (!sequence || sequence->commands.empty() || sequence->commands.front() != held)) {
+        if (held &&
+            (!sequence || sequence->commands.empty() || sequence->commands.front() != held)) {
             Release(held);
         }
         if (!profile) {

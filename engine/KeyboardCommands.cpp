@@ -8,10 +8,10 @@
 
 namespace Tambo {
 
+using platform::KeyboardRecord;
 using platform::KEYEVENTF_EXTENDEDKEY;
 using platform::KEYEVENTF_KEYUP;
 using platform::KEYEVENTF_SCANCODE;
-using platform::KeyboardRecord;
 
 namespace {
 
@@ -53,7 +53,9 @@ KeyCommand::KeyCommand(std::shared_ptr<CommandContext> context, std::uint32_t vk
       key(MakeKeyRecord(*this->context, vk)),
       description(KeyPressDescription(*this->context, vk)) {}
 
-void KeyCommand::SendKey(std::uint32_t flags) const { SendOne(*context, WithFlags(key, flags)); }
+void KeyCommand::SendKey(std::uint32_t flags) const {
+    SendOne(*context, WithFlags(key, flags));
+}
 
 void KeyCommand::Execute() {
     context->ResetToggle();
@@ -67,7 +69,9 @@ void KeyCommand::Press() {
     SendKey(0);
 }
 
-void KeyCommand::Release() { SendKey(KEYEVENTF_KEYUP); }
+void KeyCommand::Release() {
+    SendKey(KEYEVENTF_KEYUP);
+}
 
 KeyNoRepeat::KeyNoRepeat(std::shared_ptr<CommandContext> context, std::uint32_t vk)
     : KeyCommand(std::move(context), vk, u"NR") {}
@@ -94,7 +98,9 @@ void EnterCommand::Press() {
     SendEnter(KEYEVENTF_SCANCODE);
 }
 
-void EnterCommand::Release() { SendEnter(KEYEVENTF_KEYUP); }
+void EnterCommand::Release() {
+    SendEnter(KEYEVENTF_KEYUP);
+}
 
 // DownKey and UpKey
 
@@ -103,7 +109,9 @@ DownKey::DownKey(std::shared_ptr<CommandContext> context, std::uint32_t vk)
       key(MakeKeyRecord(*this->context, vk)),
       description(u"Realtime Key: '" + this->context->keyNames.Name(vk) + u"'") {}
 
-void DownKey::Execute() { SendOne(*context, WithFlags(key, KEYEVENTF_EXTENDEDKEY)); }
+void DownKey::Execute() {
+    SendOne(*context, WithFlags(key, KEYEVENTF_EXTENDEDKEY));
+}
 
 UpKey::UpKey(std::shared_ptr<CommandContext> context, std::uint32_t vk)
     : ICommand(std::move(context), CommandCode(u"UK", {vk})),
@@ -117,8 +125,7 @@ void UpKey::Execute() {
 
 // DualKey
 
-DualKey::DualKey(std::shared_ptr<CommandContext> context, std::uint32_t first,
-                 std::uint32_t second)
+DualKey::DualKey(std::shared_ptr<CommandContext> context, std::uint32_t first, std::uint32_t second)
     : ICommand(std::move(context), CommandCode(u"DU", {first, second})),
       first(MakeKeyRecord(*this->context, first)),
       second(MakeKeyRecord(*this->context, second)),
@@ -147,6 +154,8 @@ void DualKey::Press() {
     SendDowns();
 }
 
-void DualKey::Release() { SendUps(); }
+void DualKey::Release() {
+    SendUps();
+}
 
 }  // namespace Tambo

@@ -120,14 +120,17 @@ CommandPtr MakeCommand(const std::shared_ptr<CommandContext>& context, std::stri
     }
     const std::string_view kind = code.substr(0, 2);
 
-    if (kind == "MD") return std::make_shared<MouseDown>(context);
-    if (kind == "MU") return std::make_shared<MouseUp>(context);
-    if (kind == "SC") return std::make_shared<SimpleClick>(context);
-    if (kind == "RC") return std::make_shared<RightClick>(context);
+    if (kind == "MD")
+        return std::make_shared<MouseDown>(context);
+    if (kind == "MU")
+        return std::make_shared<MouseUp>(context);
+    if (kind == "SC")
+        return std::make_shared<SimpleClick>(context);
+    if (kind == "RC")
+        return std::make_shared<RightClick>(context);
 
-    static constexpr std::string_view kNumberedKinds[] = {"SL", "KC", "PK", "NR", "EC", "UK",
-                                                          "DK", "PS", "MS", "DU", "DP", "MC",
-                                                          "MT"};
+    static constexpr std::string_view kNumberedKinds[] = {"SL", "KC", "PK", "NR", "EC", "UK", "DK",
+                                                          "PS", "MS", "DU", "DP", "MC", "MT"};
     bool known = false;
     for (const std::string_view numbered : kNumberedKinds) {
         known = known || kind == numbered;
@@ -144,18 +147,28 @@ CommandPtr MakeCommand(const std::shared_ptr<CommandContext>& context, std::stri
     }
     const std::string_view rest = code.substr(3);
 
-    if (kind == "SL") return std::make_shared<SleepCommand>(context, ParseInt(rest));
-    if (kind == "KC") return std::make_shared<KeyCommand>(context, ParseVirtualKey(rest));
-    if (kind == "PK") return std::make_shared<PostKey>(context, ParseVirtualKey(rest));
-    if (kind == "NR") return std::make_shared<KeyNoRepeat>(context, ParseVirtualKey(rest));
-    if (kind == "EC") return std::make_shared<EnterCommand>(context, ParseInt(rest));
-    if (kind == "UK") return std::make_shared<UpKey>(context, ParseVirtualKey(rest));
-    if (kind == "DK") return std::make_shared<DownKey>(context, ParseVirtualKey(rest));
-    if (kind == "PS") return std::make_shared<ProfileSwitch>(context, ParseInt(rest));
-    if (kind == "MS") return std::make_shared<MouseSlide>(context, ParseInt(rest));
+    if (kind == "SL")
+        return std::make_shared<SleepCommand>(context, ParseInt(rest));
+    if (kind == "KC")
+        return std::make_shared<KeyCommand>(context, ParseVirtualKey(rest));
+    if (kind == "PK")
+        return std::make_shared<PostKey>(context, ParseVirtualKey(rest));
+    if (kind == "NR")
+        return std::make_shared<KeyNoRepeat>(context, ParseVirtualKey(rest));
+    if (kind == "EC")
+        return std::make_shared<EnterCommand>(context, ParseInt(rest));
+    if (kind == "UK")
+        return std::make_shared<UpKey>(context, ParseVirtualKey(rest));
+    if (kind == "DK")
+        return std::make_shared<DownKey>(context, ParseVirtualKey(rest));
+    if (kind == "PS")
+        return std::make_shared<ProfileSwitch>(context, ParseInt(rest));
+    if (kind == "MS")
+        return std::make_shared<MouseSlide>(context, ParseInt(rest));
     if (kind == "DU" || kind == "DP") {
         const auto keys = ParseTokens(rest, 2, ParseVirtualKey);
-        if (kind == "DU") return std::make_shared<DualKey>(context, keys[0], keys[1]);
+        if (kind == "DU")
+            return std::make_shared<DualKey>(context, keys[0], keys[1]);
         return std::make_shared<DualPost>(context, keys[0], keys[1]);
     }
     if (kind == "MC") {

@@ -26,7 +26,9 @@ void SendOne(const CommandContext& context, const MouseRecord& record) {
     context.Send(records);
 }
 
-MouseRecord ButtonRecord(std::uint32_t flags) { return MouseRecord{0, 0, flags}; }
+MouseRecord ButtonRecord(std::uint32_t flags) {
+    return MouseRecord{0, 0, flags};
+}
 
 MouseRecord AbsoluteMove(float widthMinusOne, float heightMinusOne, ScreenPoint point) {
     return MouseRecord{AbsoluteGridCoordinate(widthMinusOne, point.x),
@@ -34,7 +36,9 @@ MouseRecord AbsoluteMove(float widthMinusOne, float heightMinusOne, ScreenPoint 
                        MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE};
 }
 
-float SizeMinusOne(int size) { return static_cast<float>(size - 1); }
+float SizeMinusOne(int size) {
+    return static_cast<float>(size - 1);
+}
 
 }  // namespace
 
@@ -65,9 +69,13 @@ void SimpleClick::Execute() {
     SendOne(*context, ButtonRecord(MOUSEEVENTF_LEFTUP));
 }
 
-void SimpleClick::Press() { SendOne(*context, ButtonRecord(MOUSEEVENTF_LEFTDOWN)); }
+void SimpleClick::Press() {
+    SendOne(*context, ButtonRecord(MOUSEEVENTF_LEFTDOWN));
+}
 
-void SimpleClick::Release() { SendOne(*context, ButtonRecord(MOUSEEVENTF_LEFTUP)); }
+void SimpleClick::Release() {
+    SendOne(*context, ButtonRecord(MOUSEEVENTF_LEFTUP));
+}
 
 RightClick::RightClick(std::shared_ptr<CommandContext> context)
     : ICommand(std::move(context), u"RC") {}
@@ -84,7 +92,9 @@ void RightClick::Press() {
     SendOne(*context, ButtonRecord(MOUSEEVENTF_RIGHTDOWN));
 }
 
-void RightClick::Release() { SendOne(*context, ButtonRecord(MOUSEEVENTF_RIGHTUP)); }
+void RightClick::Release() {
+    SendOne(*context, ButtonRecord(MOUSEEVENTF_RIGHTUP));
+}
 
 // MouseCommand
 
@@ -98,7 +108,9 @@ MouseCommand::MouseCommand(std::shared_ptr<CommandContext> context, std::int32_t
       description((button == kRightButton ? u"Mouse Right Click. X:" : u"Mouse Left Click. X:") +
                   DecimalText(x) + u", Y:" + DecimalText(y)) {}
 
-void MouseCommand::SendRecord(const MouseRecord& record) const { SendOne(*context, record); }
+void MouseCommand::SendRecord(const MouseRecord& record) const {
+    SendOne(*context, record);
+}
 
 void MouseCommand::Execute() {
     context->ResetToggle();
@@ -114,18 +126,24 @@ void MouseCommand::Press() {
     SendRecord(down);
 }
 
-void MouseCommand::Release() { SendRecord(up); }
+void MouseCommand::Release() {
+    SendRecord(up);
+}
 
 // MouseDown and MouseUp
 
 MouseDown::MouseDown(std::shared_ptr<CommandContext> context)
     : ICommand(std::move(context), u"MD") {}
 
-void MouseDown::Execute() { SendOne(*context, ButtonRecord(MOUSEEVENTF_LEFTDOWN)); }
+void MouseDown::Execute() {
+    SendOne(*context, ButtonRecord(MOUSEEVENTF_LEFTDOWN));
+}
 
 MouseUp::MouseUp(std::shared_ptr<CommandContext> context) : ICommand(std::move(context), u"MU") {}
 
-void MouseUp::Execute() { SendOne(*context, ButtonRecord(MOUSEEVENTF_LEFTUP)); }
+void MouseUp::Execute() {
+    SendOne(*context, ButtonRecord(MOUSEEVENTF_LEFTUP));
+}
 
 // MouseSlide
 
@@ -168,8 +186,8 @@ MouseRecord SlideRecord(std::int32_t dir, std::int32_t step) {
 MouseSlide::MouseSlide(std::shared_ptr<CommandContext> context, std::int32_t dir)
     : ICommand(std::move(context), CommandCode(u"MS", {dir})),
       knownDirection(dir >= kUp && dir <= kRight),
-      slide(SlideRecord(dir, static_cast<std::int32_t>(this->context->ScreenHeight() *
-                                                       kSlideShareOfHeight))),
+      slide(SlideRecord(
+          dir, static_cast<std::int32_t>(this->context->ScreenHeight() * kSlideShareOfHeight))),
       description(std::u16string(u"Move Mouse ") + DirectionWord(dir)) {}
 
 // An unknown direction moves nothing, so it sends nothing either.
@@ -179,7 +197,9 @@ void MouseSlide::Execute() {
     }
 }
 
-void MouseSlide::Press() { Execute(); }
+void MouseSlide::Press() {
+    Execute();
+}
 
 // MouseToggle
 
@@ -219,7 +239,9 @@ void MouseToggle::Execute() {
     context->Pause(kPauseMs);
 }
 
-void MouseToggle::Press() { Execute(); }
+void MouseToggle::Press() {
+    Execute();
+}
 
 void MouseToggle::Step() {
     std::int32_t index = context->toggleIndex.load();

@@ -13,9 +13,13 @@ PostKey::PostKey(std::shared_ptr<CommandContext> context, std::uint32_t vk)
       vk(vk),
       description(u"Key Press: '" + this->context->keyNames.Name(vk) + u"'") {}
 
-void PostKey::Execute() { context->KeyPoster().SendKey(vk); }
+void PostKey::Execute() {
+    context->KeyPoster().SendKey(vk);
+}
 
-void PostKey::Press() { context->KeyPoster().SendKey(vk); }
+void PostKey::Press() {
+    context->KeyPoster().SendKey(vk);
+}
 
 DualPost::DualPost(std::shared_ptr<CommandContext> context, std::uint32_t first,
                    std::uint32_t second)
@@ -24,8 +28,12 @@ DualPost::DualPost(std::shared_ptr<CommandContext> context, std::uint32_t first,
       second(second),
       description(DualKeyDescription(*this->context, first, second)) {}
 
-void DualPost::Execute() { context->KeyPoster().SendKeys(first, second); }
+void DualPost::Execute() {
+    context->KeyPoster().SendKeys(first, second);
+}
 
-void DualPost::Press() { context->KeyPoster().SendKeys(first, second); }
+void DualPost::Press() {
+    context->KeyPoster().SendKeys(first, second);
+}
 
 }  // namespace Tambo

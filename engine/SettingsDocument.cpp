@@ -31,7 +31,9 @@ std::int32_t SaturateTo32(std::int64_t value) {
     return static_cast<std::int32_t>(value);
 }
 
-std::string Serialise(const nlohmann::json& document) { return document.dump(4) + "\n"; }
+std::string Serialise(const nlohmann::json& document) {
+    return document.dump(4) + "\n";
+}
 
 }  // namespace
 
@@ -47,8 +49,8 @@ void SettingsDocument::LoadSettings() {
         }
         std::filesystem::path kept;
         if (storage::KeepBeside(path, kKeptSuffix, kept)) {
-            console_.err << "The settings file that could not be read was kept as "
-                         << kept.string() << "\n";
+            console_.err << "The settings file that could not be read was kept as " << kept.string()
+                         << "\n";
         }
     }
     WriteDefaults();
@@ -126,7 +128,8 @@ std::optional<std::int64_t> SettingsDocument::ReadNumber(const std::string& key)
             return member->get<std::int64_t>();
         case nlohmann::json::value_t::number_unsigned: {
             const std::uint64_t value = member->get<std::uint64_t>();
-            constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+            constexpr auto kMax =
+                static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
             return static_cast<std::int64_t>(value > kMax ? kMax : value);
         }
         case nlohmann::json::value_t::number_float:
@@ -178,8 +181,8 @@ void SettingsDocument::CopyTimingsTo(EngineTimings& timings) const {
     timings.pressReleaseMs =
         ReadInt64(SettingsKeys::kPressReleaseMs, EngineTimings::kDefaultPressReleaseMs);
     timings.sendUpKeyOnKeyRepeat = ReadBool(SettingsKeys::kUpKeyOnRepeat, false);
-    timings.repeatPressReleaseMs = ReadInt64(SettingsKeys::kRepeatPressReleaseMs,
-                                             EngineTimings::kDefaultRepeatPressReleaseMs);
+    timings.repeatPressReleaseMs =
+        ReadInt64(SettingsKeys::kRepeatPressReleaseMs, EngineTimings::kDefaultRepeatPressReleaseMs);
 }
 
 }  // namespace Tambo

@@ -1,7 +1,7 @@
 #include "Text.h"
 
-#include <iterator>
 #include <utf8.h>
+#include <iterator>
 
 namespace Tambo {
 namespace {
@@ -26,8 +26,12 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool IsHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool IsLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 }  // namespace
 
@@ -52,8 +56,8 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
     for (std::size_t i = 0; i < utf16.size(); ++i) {
         const char16_t unit = utf16[i];
         if (IsHighSurrogate(unit) && i + 1 < utf16.size() && IsLowSurrogate(utf16[i + 1])) {
-            const char32_t cp = 0x10000 + ((char32_t(unit) - 0xD800) << 10) +
-                                (char32_t(utf16[i + 1]) - 0xDC00);
+            const char32_t cp =
+                0x10000 + ((char32_t(unit) - 0xD800) << 10) + (char32_t(utf16[i + 1]) - 0xDC00);
             AppendUtf8(out, cp);
             ++i;
         } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {

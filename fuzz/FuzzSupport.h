@@ -1,5 +1,6 @@
 #pragma once
 
+#include <unistd.h>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -7,15 +8,15 @@
 #include <iterator>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 namespace fuzz_support {
 
 // A private folder for this fuzzing process, in memory where possible, reused by every input.
 inline const std::filesystem::path& ScratchFolder() {
     static const std::filesystem::path folder = [] {
-        const std::filesystem::path base =
-            std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
+        const std::filesystem::path base = std::filesystem::exists("/dev/shm")
+                                               ? "/dev/shm"
+                                               : std::filesystem::temp_directory_path();
         auto path = base / ("pindeck-fuzz-" + std::to_string(::getpid()));
         std::filesystem::create_directories(path);
         return path;
@@ -23,7 +24,8 @@ inline const std::filesystem::path& ScratchFolder() {
     return folder;
 }
 
-inline void WriteFile(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size) {
+inline void WriteFile(const std::filesystem::path& path, const std::uint8_t* data,
+                      std::size_t size) {
     std::ofstream stream(path, std::ios::binary | std::ios::trunc);
     stream.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }

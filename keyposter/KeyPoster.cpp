@@ -19,7 +19,8 @@ keyposter::SendKeysService* Service() {
         std::string reason;
         service = keyposter::OpenPlatformSendKeysService(reason);
         if (!service) {
-            std::fprintf(stderr, "keyposter: no send-keys service available (%s); keys are not posted\n",
+            std::fprintf(stderr,
+                         "keyposter: no send-keys service available (%s); keys are not posted\n",
                          reason.c_str());
         }
     });

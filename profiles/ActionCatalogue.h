@@ -30,9 +30,9 @@ struct ActionId {
 };
 
 // A new sequence named as the catalogue names the action, holding newly built commands that play
-// into `context` (which must not be empty). Category 8 gives "Profile Swap" with a switch to profile number `index` (its
-// existence is checked only when it plays). Empty for any other category and for an index past
-// the end of a category.
+// into `context` (which must not be empty). Category 8 gives "Profile Swap" with a switch to
+// profile number `index` (its existence is checked only when it plays). Empty for any other
+// category and for an index past the end of a category.
 SequencePtr GetAction(const std::shared_ptr<CommandContext>& context, std::uint32_t category,
                       std::uint32_t index);
 

@@ -51,7 +51,8 @@ bool KeyBindingStore::LoadBindings() {
         stream.open(path, std::ios::binary);
     }
     if (!stream.is_open()) {
-        console_.err << "Failed to open file for reading keybind_data." << "\n";
+        console_.err << "Failed to open file for reading keybind_data."
+                     << "\n";
         keepOriginalBeforeSave_ = true;
         return false;
     }
@@ -97,7 +98,8 @@ bool KeyBindingStore::SaveBindings() {
     const storage::WriteResult result =
         storage::WriteFileAtomically(path, keybindDocument.dump(4) + "\n");
     if (result.status == storage::WriteResult::kOpenFailed) {
-        console_.err << "Failed to open file for writing keybind_data." << "\n";
+        console_.err << "Failed to open file for writing keybind_data."
+                     << "\n";
         return false;
     }
     if (!result.ok()) {
@@ -116,11 +118,13 @@ bool KeyBindingStore::UpdateBindings(BoxModels& models, std::int32_t modelNumber
     return SaveBindings();
 }
 
-void BuildBoxModels(BoxModels& models, KeyBindingStore& store) {
+bool BuildBoxModels(BoxModels& models, KeyBindingStore& store) {
     models.Reset();
-    if (store.LoadBindings()) {
-        store.ApplyBindings(models);
+    if (!store.LoadBindings()) {
+        return false;
     }
+    store.ApplyBindings(models);
+    return true;
 }
 
 }  // namespace Tambo

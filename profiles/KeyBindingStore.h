@@ -43,6 +43,7 @@ private:
 };
 
 // Builds the six models with their built-in mappings, then lays the stored bindings over them.
-void BuildBoxModels(BoxModels& models, KeyBindingStore& store);
+// Returns whether the stored bindings were read (false also when there are none).
+bool BuildBoxModels(BoxModels& models, KeyBindingStore& store);
 
 }  // namespace Tambo

@@ -18,8 +18,8 @@ Profile::Profile(const Profile& other) {
     boxConfiguration_ = other.boxConfiguration_;
     sequences_.reserve(other.sequences_.size());
     for (const SequencePtr& sequence : other.sequences_) {
-        sequences_.push_back(sequence ? std::make_shared<Sequence>(sequence->name, sequence->commands)
-                                      : nullptr);
+        sequences_.push_back(
+            sequence ? std::make_shared<Sequence>(sequence->name, sequence->commands) : nullptr);
     }
 }
 

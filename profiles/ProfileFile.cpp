@@ -12,7 +12,8 @@ nlohmann::json SequenceObject(std::size_t slot, const SequencePtr& sequence) {
     nlohmann::json object;
     object["sequence_id"] = slot;
     object["sequence_name"] = sequence ? Utf16ToUtf8(sequence->name) : std::string();
-    object["actions"] = sequence ? nlohmann::json(sequence->GetCodeList()) : nlohmann::json::array();
+    object["actions"] =
+        sequence ? nlohmann::json(sequence->GetCodeList()) : nlohmann::json::array();
     return object;
 }
 
@@ -50,13 +51,27 @@ void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
     for (const char c : text) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\b': out += "\\b"; break;
-            case '\f': out += "\\f"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\b':
+                out += "\\b";
+                break;
+            case '\f':
+                out += "\\f";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20) {
                     out += "\\u00";
@@ -79,7 +94,8 @@ void AppendMember(std::string& out, int depth, std::string_view key) {
 void AppendSequence(std::string& out, std::size_t slot, const SequencePtr& sequence) {
     out += "                {\n";
     AppendMember(out, 5, "actions");
-    const std::vector<std::string> codes = sequence ? sequence->GetCodeList() : std::vector<std::string>{};
+    const std::vector<std::string> codes =
+        sequence ? sequence->GetCodeList() : std::vector<std::string>{};
     if (codes.empty()) {
         out += "[],\n";
     } else {
@@ -161,7 +177,8 @@ std::int32_t ToInt32(const nlohmann::json& value) {
         return static_cast<std::int32_t>(std::min<std::uint64_t>(value.get<std::uint64_t>(), kMax));
     }
     if (value.is_number_integer()) {
-        return static_cast<std::int32_t>(std::clamp<std::int64_t>(value.get<std::int64_t>(), kMin, kMax));
+        return static_cast<std::int32_t>(
+            std::clamp<std::int64_t>(value.get<std::int64_t>(), kMin, kMax));
     }
     if (value.is_number_float()) {
         const double number = std::trunc(value.get<double>());

@@ -21,16 +21,22 @@ std::shared_ptr<ProfileManager> ProfileManager::Instance() {
 
 ProfileManager::ProfileManager(std::shared_ptr<CommandContext> context,
                                std::filesystem::path folder, Console console)
-    : context_(std::move(context)), folder_(std::move(folder)), out_(&console.out),
+    : context_(std::move(context)),
+      folder_(std::move(folder)),
+      out_(&console.out),
       err_(&console.err) {}
 
 void ProfileManager::SetCommandContext(std::shared_ptr<CommandContext> context) {
     context_ = std::move(context);
 }
 
-void ProfileManager::SetDataFolder(std::filesystem::path folder) { folder_ = std::move(folder); }
+void ProfileManager::SetDataFolder(std::filesystem::path folder) {
+    folder_ = std::move(folder);
+}
 
-std::filesystem::path ProfileManager::FilePath() const { return folder_ / kFileName; }
+std::filesystem::path ProfileManager::FilePath() const {
+    return folder_ / kFileName;
+}
 
 bool ProfileManager::AddProfile(ProfilePtr profile) {
     if (!profile) {
@@ -181,7 +187,8 @@ bool ProfileManager::LoadDocumentProfiles(std::istream& stream) {
         auto profile = std::make_shared<Profile>(sequences.size());
         profile->SetName(Utf8ToUtf16(Member(element, "profile_name").get<std::string>()));
         profile->SetBoxConfiguration(ToInt32(Member(element, "box_configuration")));
-        profile->SetBackgroundPath(Utf8ToUtf16(Member(element, "background_path").get<std::string>()));
+        profile->SetBackgroundPath(
+            Utf8ToUtf16(Member(element, "background_path").get<std::string>()));
         profile->SetButtonPath(Utf8ToUtf16(Member(element, "button_path").get<std::string>()));
 
         for (const nlohmann::json& entry : sequences) {
@@ -224,7 +231,8 @@ bool ProfileManager::WriteProfiles() {
     const std::string text = ProfileFile::ToText(Profiles());
     const storage::WriteResult result = storage::WriteFileAtomically(path, text);
     if (result.status == storage::WriteResult::kOpenFailed) {
-        *err_ << "Error opening file for writing." << "\n";
+        *err_ << "Error opening file for writing."
+              << "\n";
         return false;
     }
     if (!result.ok()) {

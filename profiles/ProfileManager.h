@@ -51,7 +51,9 @@ public:
 
     std::vector<ProfilePtr> Profiles() const;
     ProfilePtr ActiveProfile() const;
-    std::shared_ptr<const PlayableProfile> ActivePlayable() const override { return ActiveProfile(); }
+    std::shared_ptr<const PlayableProfile> ActivePlayable() const override {
+        return ActiveProfile();
+    }
     // The active profile's sequence for a slot; empty when no profile is active or the slot is.
     SequencePtr ActiveSlot(std::int32_t slot) const;
 
@@ -69,7 +71,8 @@ public:
 
     // A new sequence of the commands rebuilt from the codes; unrecognised codes are left out.
     // A malformed code throws MakeCommand's error.
-    SequencePtr SequenceFromCodes(const std::string& name, const std::vector<std::string>& codes) const;
+    SequencePtr SequenceFromCodes(const std::string& name,
+                                  const std::vector<std::string>& codes) const;
 
     std::filesystem::path FilePath() const;
 

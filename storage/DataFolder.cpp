@@ -1,7 +1,7 @@
 #include "DataFolder.h"
 
-#include <cstdlib>
 #include <sys/stat.h>
+#include <cstdlib>
 #include <system_error>
 
 namespace storage {

@@ -20,7 +20,7 @@ public:
     virtual bool Running() const = 0;
 };
 
-using TimerFactory = std::function<std::unique_ptr<RepeatingTimer>(
-    std::chrono::milliseconds period, std::function<void()> tick)>;
+using TimerFactory = std::function<std::unique_ptr<RepeatingTimer>(std::chrono::milliseconds period,
+                                                                   std::function<void()> tick)>;
 
 }  // namespace Tambo::platform

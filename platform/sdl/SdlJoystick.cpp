@@ -10,7 +10,9 @@ namespace {
 using Tambo::platform::JoystickState;
 
 // SDL's axes run from -32768 to 32767; the box reports 0 to 65535 with both ends exact.
-std::int32_t ToBoxAxis(Sint16 value) { return static_cast<std::int32_t>(value) + 32768; }
+std::int32_t ToBoxAxis(Sint16 value) {
+    return static_cast<std::int32_t>(value) + 32768;
+}
 
 class SdlJoystick final : public Tambo::platform::Joystick {
 public:
@@ -44,8 +46,10 @@ public:
             state.buttons[i] = SDL_JoystickGetButton(joystick_, i) != 0;
         }
         const int axes = SDL_JoystickNumAxes(joystick_);
-        if (axes > 0) state.x = ToBoxAxis(SDL_JoystickGetAxis(joystick_, 0));
-        if (axes > 1) state.y = ToBoxAxis(SDL_JoystickGetAxis(joystick_, 1));
+        if (axes > 0)
+            state.x = ToBoxAxis(SDL_JoystickGetAxis(joystick_, 0));
+        if (axes > 1)
+            state.y = ToBoxAxis(SDL_JoystickGetAxis(joystick_, 1));
         return state;
     }
 

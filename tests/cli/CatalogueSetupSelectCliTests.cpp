@@ -80,7 +80,7 @@ TEST(CatalogueCli, OneCategoryAndPlainText) {
 }
 
 TEST(CatalogueCli, RejectsACategoryOutsideTheTables) {
-    for (const std::string category : {"8", "9", "-1", "x", "1x", "4294967296", " 1"}) {
+    for (const std::string category : {"8", "9", "-1", "x", "1x", "4294967296", " 1", ""}) {
         const auto result = RunCli({"catalogue", "--json", category});
         EXPECT_EQ(result.exitCode, 2) << category;
         EXPECT_THAT(result.out, IsEmpty()) << category;

@@ -71,8 +71,8 @@ TEST(PlayCli, OperationsRepeatAndScreen) {
     EXPECT_EQ(JsonLines(result.out).size(), 6u);
     EXPECT_EQ(JsonLines(result.out)[1], json::parse(R"({"pause":5})"));
 
-    result = RunCli({"play", "--dry-run", "--json", "--screen", "11x11", "--op", "press",
-                     "MC 1 10 0"});
+    result =
+        RunCli({"play", "--dry-run", "--json", "--screen", "11x11", "--op", "press", "MC 1 10 0"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(JsonLines(result.out)[0]["send"][0]["dx"], 65536);
 }
@@ -108,6 +108,20 @@ TEST(PlayCli, RejectedCodePlaysNothing) {
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.out, "");
     EXPECT_THAT(result.err, ::testing::HasSubstr("stoi argument out of range"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PlayCli, ScreenSizesBeyondTheIntegerRangeAreUsageErrors) {
+    for (const char* screen : {"1920x4294968376", "4294967298x1080", "2147483648x1080", "x1080",
+                               "1920x", "1920x1080x3", "-5x1080", "1920 x1080"}) {
+        EXPECT_EQ(test_support::RunCli({"play", "--dry-run", "--screen", screen, "KC 65"}).exitCode,
+                  64)
+            << screen;
+    }
+    EXPECT_EQ(test_support::RunCli({"play", "--dry-run", "--screen", "2X2", "KC 65"}).exitCode, 0);
 }
 
 }  // namespace

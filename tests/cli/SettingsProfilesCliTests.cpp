@@ -113,7 +113,8 @@ TEST(BindingsCli, BindStoresAModelAndBindingsShowsIt) {
     for (const Case& c : rejected) {
         std::vector<std::string> args = {"--data-dir", dir};
         args.insert(args.end(), c.args.begin(), c.args.end());
-        EXPECT_EQ(test_support::RunCli(args).exitCode, c.exitCode) << ::testing::PrintToString(c.args);
+        EXPECT_EQ(test_support::RunCli(args).exitCode, c.exitCode)
+            << ::testing::PrintToString(c.args);
     }
     EXPECT_FALSE(std::filesystem::exists(folder.File("keybind_data.json")));
 
@@ -124,9 +125,24 @@ TEST(BindingsCli, BindStoresAModelAndBindingsShowsIt) {
     const auto shown = test_support::RunCli({"--data-dir", dir, "bindings", "--json"});
     ASSERT_EQ(shown.exitCode, 0);
     const json maps = LastLine(shown.out);
-    EXPECT_EQ(maps["3"], json::parse(R"({"38":0,"1":1,"2":2,"3":3,"4":4,"5":5,"6":6,"7":7,"8":8,"9":9})"));
+    EXPECT_EQ(maps["3"],
+              json::parse(R"({"38":0,"1":1,"2":2,"3":3,"4":4,"5":5,"6":6,"7":7,"8":8,"9":9})"));
     EXPECT_EQ(maps["0"]["11"], 0);
     EXPECT_EQ(maps.size(), 6u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(BindingsCli, AnUnreadableBindingFileIsAFailureAMissingOneIsNot) {
+    test_support::TempFolder folder;
+    const std::string dir = folder.Path().string();
+    EXPECT_EQ(test_support::RunCli({"--data-dir", dir, "bindings", "--json"}).exitCode, 0);
+    folder.Write("keybind_data.json", "");
+    const auto broken = test_support::RunCli({"--data-dir", dir, "bindings", "--json"});
+    EXPECT_EQ(broken.exitCode, 1);
+    EXPECT_EQ(LastLine(broken.out)["0"]["11"], 0) << "the built-in mappings are shown";
 }
 
 }  // namespace

@@ -23,7 +23,8 @@ public:
     bool Open(bool) override { return present; }
     bool Reacquire() override { return present; }
     std::optional<JoystickState> Read() override {
-        if (!present) return std::nullopt;
+        if (!present)
+            return std::nullopt;
         return state;
     }
     void Close() override {}
@@ -49,9 +50,15 @@ protected:
     BoxDevice::Clock::time_point start = BoxDevice::Clock::now();
 };
 
-ControllerEvent Down(std::uint32_t code) { return {ControllerEvent::kDown, code}; }
-ControllerEvent Up(std::uint32_t code) { return {ControllerEvent::kUp, code}; }
-ControllerEvent Repeat(std::uint32_t code) { return {ControllerEvent::kRepeat, code}; }
+ControllerEvent Down(std::uint32_t code) {
+    return {ControllerEvent::kDown, code};
+}
+ControllerEvent Up(std::uint32_t code) {
+    return {ControllerEvent::kUp, code};
+}
+ControllerEvent Repeat(std::uint32_t code) {
+    return {ControllerEvent::kRepeat, code};
+}
 
 TEST_F(BoxDeviceTest, ButtonChangesBecomeEventsAndBlipsWithinATickAreUnseen) {
     ASSERT_TRUE(device.Connect());

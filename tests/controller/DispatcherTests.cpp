@@ -53,7 +53,8 @@ protected:
     static bool WaitUntil(Condition condition) {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (!condition()) {
-            if (std::chrono::steady_clock::now() > deadline) return false;
+            if (std::chrono::steady_clock::now() > deadline)
+                return false;
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
         return true;

@@ -28,7 +28,8 @@ template <typename Condition>
 bool WaitUntil(Condition condition, std::chrono::milliseconds limit = 10s) {
     const auto deadline = std::chrono::steady_clock::now() + limit;
     while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
         std::this_thread::sleep_for(2ms);
     }
     return true;
@@ -40,7 +41,8 @@ protected:
         std::string whyNot;
         joystick = platform_sdl::OpenSdlJoystick(whyNot);
         ASSERT_TRUE(joystick) << whyNot;
-        emissary = std::make_unique<Tambo::ControllerEmissary>(joystick, queue, [] { return true; });
+        emissary =
+            std::make_unique<Tambo::ControllerEmissary>(joystick, queue, [] { return true; });
         ASSERT_TRUE(emissary->Device().Acquired());
         context->SetProfileStore(manager);
         dispatcher.StartDispatcher();
@@ -177,8 +179,8 @@ TEST(VirtualBoxCli, RunPlaysTheNamedProfile) {
     EXPECT_EQ(folder.Read("user_session_data.json"), R"({"selected_profile":"Course"})");
 
     // Without --profile the player comes back to it.
-    auto again = StartCli({"--data-dir", folder.Path().string(), "run", "--dry-run", "--seconds",
-                           "1"});
+    auto again =
+        StartCli({"--data-dir", folder.Path().string(), "run", "--dry-run", "--seconds", "1"});
     std::this_thread::sleep_for(400ms);
     box.SetButton(11, true);
     std::this_thread::sleep_for(150ms);
@@ -190,9 +192,8 @@ TEST(VirtualBoxCli, RunPlaysTheNamedProfile) {
 
 TEST(VirtualBoxCli, RunRejectsAnUnknownProfile) {
     test_support::TempFolder folder;
-    const auto result =
-        test_support::RunCli({"--data-dir", folder.Path().string(), "run", "--profile", "Nope",
-                              "--dry-run", "--seconds", "0"});
+    const auto result = test_support::RunCli({"--data-dir", folder.Path().string(), "run",
+                                              "--profile", "Nope", "--dry-run", "--seconds", "0"});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_THAT(result.err, HasSubstr("no profile named \"Nope\""));
 }

@@ -30,7 +30,9 @@ struct CodeCase {
     std::string description;
 };
 
-void PrintTo(const CodeCase& c, std::ostream* os) { *os << '"' << c.input << '"'; }
+void PrintTo(const CodeCase& c, std::ostream* os) {
+    *os << '"' << c.input << '"';
+}
 
 class RebuiltCommand : public CommandCodeTest, public ::testing::WithParamInterface<CodeCase> {};
 
@@ -52,8 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         CodeCase{"NR 13", "NR 13", "Key Press: 'ENTER'"},
         CodeCase{"EC 28", "EC 28", "Key Press: 'ENTER'"},
         CodeCase{"EC -5", "EC -5", "Key Press: 'ENTER'"},
-        CodeCase{"DK 18", "DK 18", "Realtime Key: 'Alt'"},
-        CodeCase{"UK 162", "UK 162", ""},
+        CodeCase{"DK 18", "DK 18", "Realtime Key: 'Alt'"}, CodeCase{"UK 162", "UK 162", ""},
         CodeCase{"DU 162 77", "DU 162 77", "Dual Key: LEFT CTRL + M"},
         CodeCase{"DU 160 49", "DU 160 49", "Dual Key:  + 1"},
         CodeCase{"PK 37", "PK 37", "Key Press: 'LEFT ARROW'"},
@@ -78,15 +79,16 @@ INSTANTIATE_TEST_SUITE_P(
         // The standard conversion: leading white space skipped, a sign, trailing text ignored.
         CodeCase{"KC  \t+65xyz", "KC 65", "Key Press: 'A'"},
         CodeCase{"SL -2147483648", "SL -2147483648", "Delay for -2147483648 milliseconds"},
-        CodeCase{"KC 255", "KC 255", "Key Press: ''"},
-        CodeCase{"KC 0", "KC 0", "Key Press: ''"}));
+        CodeCase{"KC 255", "KC 255", "Key Press: ''"}, CodeCase{"KC 0", "KC 0", "Key Press: ''"}));
 
 struct ErrorCase {
     std::string input;
     std::string message;  // empty: an unrecognised code, so an empty result
 };
 
-void PrintTo(const ErrorCase& c, std::ostream* os) { *os << '"' << c.input << '"'; }
+void PrintTo(const ErrorCase& c, std::ostream* os) {
+    *os << '"' << c.input << '"';
+}
 
 class RejectedCode : public CommandCodeTest, public ::testing::WithParamInterface<ErrorCase> {};
 
@@ -106,26 +108,24 @@ TEST_P(RejectedCode, GivesTheConversionErrorOrNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Malformed, RejectedCode,
-    ::testing::Values(ErrorCase{"", ""}, ErrorCase{"K", ""}, ErrorCase{"XY 1", ""},
-                      ErrorCase{"kc 65", ""}, ErrorCase{"\xc3\xa9\xc3\xa9 1", ""},
-                      ErrorCase{"KC", "invalid string position"},
-                      ErrorCase{"DU", "invalid string position"},
-                      ErrorCase{"KC ", "invalid stoi argument"},
-                      ErrorCase{"KC x", "invalid stoi argument"},
-                      ErrorCase{"KC \xc3\xa9", "invalid stoi argument"},
-                      ErrorCase{"KC -", "invalid stoi argument"},
-                      ErrorCase{"SL 2147483648", "stoi argument out of range"},
-                      ErrorCase{"SL -2147483649", "stoi argument out of range"},
-                      ErrorCase{"SL 99999999999999999999999999", "stoi argument out of range"},
-                      ErrorCase{"KC -1", "stoi argument out of range"},
-                      ErrorCase{"KC 256", "stoi argument out of range"},
-                      ErrorCase{"DU 162 4294967295", "stoi argument out of range"},
-                      ErrorCase{"DU 162  77", "invalid stoi argument"},
-                      ErrorCase{"DU 162", "invalid stoi argument"},
-                      ErrorCase{"DP 162", "invalid stoi argument"},
-                      ErrorCase{"MC 1 640", "invalid stoi argument"},
-                      ErrorCase{"MT 1 x", "invalid stoi argument"},
-                      ErrorCase{"MT 1  2", "invalid stoi argument"}));
+    ::testing::Values(
+        ErrorCase{"", ""}, ErrorCase{"K", ""}, ErrorCase{"XY 1", ""}, ErrorCase{"kc 65", ""},
+        ErrorCase{"\xc3\xa9\xc3\xa9 1", ""}, ErrorCase{"KC", "invalid string position"},
+        ErrorCase{"DU", "invalid string position"}, ErrorCase{"KC ", "invalid stoi argument"},
+        ErrorCase{"KC x", "invalid stoi argument"},
+        ErrorCase{"KC \xc3\xa9", "invalid stoi argument"},
+        ErrorCase{"KC -", "invalid stoi argument"},
+        ErrorCase{"SL 2147483648", "stoi argument out of range"},
+        ErrorCase{"SL -2147483649", "stoi argument out of range"},
+        ErrorCase{"SL 99999999999999999999999999", "stoi argument out of range"},
+        ErrorCase{"KC -1", "stoi argument out of range"},
+        ErrorCase{"KC 256", "stoi argument out of range"},
+        ErrorCase{"DU 162 4294967295", "stoi argument out of range"},
+        ErrorCase{"DU 162  77", "invalid stoi argument"},
+        ErrorCase{"DU 162", "invalid stoi argument"}, ErrorCase{"DP 162", "invalid stoi argument"},
+        ErrorCase{"MC 1 640", "invalid stoi argument"},
+        ErrorCase{"MT 1 x", "invalid stoi argument"},
+        ErrorCase{"MT 1  2", "invalid stoi argument"}));
 
 TEST_F(CommandCodeTest, MakeCommandEqualsDirectConstruction) {
     const auto direct = std::make_shared<Tambo::KeyCommand>(context, 65);
@@ -155,7 +155,8 @@ TEST_F(CommandCodeTest, HugeCodesDoNotCrash) {
     for (int i = 0; i < 200000; ++i) {
         toggle += " " + std::to_string(i);
     }
-    const auto command = std::dynamic_pointer_cast<Tambo::MouseToggle>(MakeCommand(context, toggle));
+    const auto command =
+        std::dynamic_pointer_cast<Tambo::MouseToggle>(MakeCommand(context, toggle));
     ASSERT_TRUE(command);
     EXPECT_EQ(command->Points().size(), 100000u);
     EXPECT_EQ(Utf16ToUtf8(command->GetCode()), toggle);

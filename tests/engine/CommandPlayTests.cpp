@@ -75,15 +75,15 @@ INSTANTIATE_TEST_SUITE_P(
         PlayCase{"KC 65", Op::Repeat, true, {kADown, "pause 20 ms", kAUp}},
         PlayCase{"NR 65", Op::Execute, false, {kADown, "pause 150 ms", kAUp}},
         PlayCase{"NR 65", Op::Repeat, true, {}},
-        PlayCase{"EC 28",
-                 Op::Execute,
-                 false,
-                 {"send key vk=13 scan=28 flags=8", "pause 150 ms", "send key vk=13 scan=28 flags=2"}},
+        PlayCase{
+            "EC 28",
+            Op::Execute,
+            false,
+            {"send key vk=13 scan=28 flags=8", "pause 150 ms", "send key vk=13 scan=28 flags=2"}},
         PlayCase{"EC 28", Op::Press, false, {"send key vk=13 scan=28 flags=8"}},
         PlayCase{"EC 28", Op::Release, false, {"send key vk=13 scan=28 flags=2"}},
         PlayCase{"DK 162", Op::Execute, false, {"send key vk=162 scan=29 flags=1"}},
-        PlayCase{"DK 162", Op::Press, false, {}},
-        PlayCase{"DK 162", Op::Release, false, {}},
+        PlayCase{"DK 162", Op::Press, false, {}}, PlayCase{"DK 162", Op::Release, false, {}},
         PlayCase{"UK 162", Op::Execute, false, {"send key vk=162 scan=29 flags=2", "pause 400 ms"}},
         PlayCase{"UK 162", Op::Press, false, {}},
         PlayCase{"DU 162 77",
@@ -147,13 +147,12 @@ INSTANTIATE_TEST_SUITE_P(
         PlayCase{"MS 1", Op::Press, false, {"send mouse dx=0 dy=14 flags=1"}},
         PlayCase{"MS 2", Op::Repeat, false, {"send mouse dx=-14 dy=0 flags=1"}},
         PlayCase{"MS 3", Op::Execute, false, {"send mouse dx=14 dy=0 flags=1"}},
-        PlayCase{"MS 4", Op::Execute, false, {}},
-        PlayCase{"MS 3", Op::Release, false, {}},
+        PlayCase{"MS 4", Op::Execute, false, {}}, PlayCase{"MS 3", Op::Release, false, {}},
         PlayCase{"MT", Op::Execute, false, {}},
-        PlayCase{"MT 0 0", Op::Execute, false, {"send mouse dx=1 dy=1 flags=32769", "pause 300 ms"}},
+        PlayCase{
+            "MT 0 0", Op::Execute, false, {"send mouse dx=1 dy=1 flags=32769", "pause 300 ms"}},
         PlayCase{"SL 500", Op::Execute, false, {"pause 500 ms"}},
-        PlayCase{"SL 500", Op::Press, false, {}},
-        PlayCase{"PS 0", Op::Execute, false, {}}));
+        PlayCase{"SL 500", Op::Press, false, {}}, PlayCase{"PS 0", Op::Execute, false, {}}));
 
 class ToggleTest : public ::testing::Test {
 protected:
@@ -196,12 +195,12 @@ TEST_F(ToggleTest, ResettingOperationsFollowTheTable) {
         Op op;
         bool resets;
     };
-    const Case cases[] = {{"KC 65", Op::Execute, true}, {"KC 65", Op::Release, false},
-                          {"EC 13", Op::Press, true},   {"UK 65", Op::Execute, true},
+    const Case cases[] = {{"KC 65", Op::Execute, true},   {"KC 65", Op::Release, false},
+                          {"EC 13", Op::Press, true},     {"UK 65", Op::Execute, true},
                           {"DU 1 2", Op::Execute, false}, {"DU 1 2", Op::Press, true},
-                          {"SC", Op::Execute, false},   {"RC", Op::Execute, true},
-                          {"RC", Op::Press, true},      {"MC 1 1 1", Op::Execute, true},
-                          {"MS 1", Op::Execute, false}, {"DK 65", Op::Execute, false}};
+                          {"SC", Op::Execute, false},     {"RC", Op::Execute, true},
+                          {"RC", Op::Press, true},        {"MC 1 1 1", Op::Execute, true},
+                          {"MS 1", Op::Execute, false},   {"DK 65", Op::Execute, false}};
     for (const Case& c : cases) {
         context->toggleIndex = 2;
         Apply(*Tambo::MakeCommand(context, c.code), c.op);

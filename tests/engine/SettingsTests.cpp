@@ -3,10 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <sys/resource.h>
-#include <csignal>
 #include <unistd.h>
+#include <csignal>
+#include <sstream>
 
 #include "FileSizeLimit.h"
 #include "TempFolder.h"
@@ -62,7 +62,9 @@ struct BrokenFileCase {
     std::string messagePrefix;
 };
 
-void PrintTo(const BrokenFileCase& c, std::ostream* os) { *os << c.messagePrefix; }
+void PrintTo(const BrokenFileCase& c, std::ostream* os) {
+    *os << c.messagePrefix;
+}
 
 class BrokenSettingsFile : public SettingsTest,
                            public ::testing::WithParamInterface<BrokenFileCase> {};
@@ -83,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BrokenFileCase{"", "Error while parsing JSON file "},
                       BrokenFileCase{"{\"a\": ", "Error while parsing JSON file "},
                       BrokenFileCase{"{} trailing", "Error while parsing JSON file "},
-                      BrokenFileCase{std::string("\x00\x01\xff binary", 10), "Error while parsing JSON file "},
+                      BrokenFileCase{std::string("\x00\x01\xff binary", 10),
+                                     "Error while parsing JSON file "},
                       BrokenFileCase{"null", "Error: Empty or invalid JSON file: "}));
 
 TEST_F(SettingsTest, ParseErrorKeepsKeysOfTheEarlierDocument) {

@@ -22,13 +22,12 @@ public:
 };
 
 TEST(KeyPosting, TableHoldsExactlyTheSixKeys) {
-    EXPECT_THAT(keyposter::KeyTable(),
-                ElementsAre(std::pair{37u, std::u16string(u"{LEFT}")},
-                            std::pair{38u, std::u16string(u"{UP}")},
-                            std::pair{39u, std::u16string(u"{RIGHT}")},
-                            std::pair{40u, std::u16string(u"{DOWN}")},
-                            std::pair{77u, std::u16string(u"m")},
-                            std::pair{162u, std::u16string(u"^")}));
+    EXPECT_THAT(keyposter::KeyTable(), ElementsAre(std::pair{37u, std::u16string(u"{LEFT}")},
+                                                   std::pair{38u, std::u16string(u"{UP}")},
+                                                   std::pair{39u, std::u16string(u"{RIGHT}")},
+                                                   std::pair{40u, std::u16string(u"{DOWN}")},
+                                                   std::pair{77u, std::u16string(u"m")},
+                                                   std::pair{162u, std::u16string(u"^")}));
 }
 
 TEST(KeyPosting, SendKeyPostsKnownKeysOnly) {

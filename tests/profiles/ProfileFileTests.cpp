@@ -3,8 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <unistd.h>
+#include <sstream>
 
 #include "FileSizeLimit.h"
 #include "TempFolder.h"
@@ -17,9 +17,9 @@
 
 namespace {
 
+using Tambo::Utf16ToUtf8;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-using Tambo::Utf16ToUtf8;
 
 class ProfileFileTest : public ::testing::Test {
 protected:
@@ -159,7 +159,9 @@ struct DamagedCase {
     std::string message;  // part of the line on standard output
 };
 
-void PrintTo(const DamagedCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const DamagedCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DamagedProfileFile : public ProfileFileTest,
                            public ::testing::WithParamInterface<DamagedCase> {};
@@ -193,34 +195,43 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedCase{"Truncated", R"({"user_profiles": [)" + kGoodProfile, {}, "parse_error"},
         DamagedCase{"Binary", std::string("\x00\xff\xfe", 3), {}, "parse_error"},
         DamagedCase{"InvalidUtf8Name",
-                    "{\"user_profiles\": [{\"profile_name\": \"\xff\"}]}", {}, "parse_error"},
+                    "{\"user_profiles\": [{\"profile_name\": \"\xff\"}]}",
+                    {},
+                    "parse_error"},
         DamagedCase{"TopLevelArray", "[1]", {}, "cannot use operator[] with a string argument"},
         DamagedCase{"SecondBoxIsText",
                     R"({"user_profiles": [)" + kGoodProfile +
                         R"(, {"profile_name": "B", "box_configuration": "x"}]})",
                     {"Good"},
                     "type must be number, but is string"},
-        DamagedCase{"MissingName", R"({"user_profiles": [{"box_configuration": 0}]})", {},
+        DamagedCase{"MissingName",
+                    R"({"user_profiles": [{"box_configuration": 0}]})",
+                    {},
                     "type must be string, but is null"},
-        DamagedCase{"ProfileIsANumber", R"({"user_profiles": [)" + kGoodProfile + R"(, 5]})",
-                    {"Good"}, "cannot use operator[] with a string argument with number"},
+        DamagedCase{"ProfileIsANumber",
+                    R"({"user_profiles": [)" + kGoodProfile + R"(, 5]})",
+                    {"Good"},
+                    "cannot use operator[] with a string argument with number"},
         DamagedCase{"ActionsNotAnArray",
                     R"({"user_profiles": [{"profile_name": "A", "box_configuration": 0,
                         "background_path": "", "button_path": "",
                         "sequences": [{"actions": "KC 65"}]}]})",
-                    {}, "type must be array, but is string"},
+                    {},
+                    "type must be array, but is string"},
         DamagedCase{"MalformedCode",
                     R"({"user_profiles": [)" + kGoodProfile + R"(, {"profile_name": "B",
                         "box_configuration": 0, "background_path": "", "button_path": "",
                         "sequences": [{"actions": ["KC x"], "sequence_id": 0,
                         "sequence_name": ""}]}]})",
-                    {"Good"}, "invalid stoi argument"},
+                    {"Good"},
+                    "invalid stoi argument"},
         DamagedCase{"BareCode",
                     R"({"user_profiles": [{"profile_name": "B",
                         "box_configuration": 0, "background_path": "", "button_path": "",
                         "sequences": [{"actions": ["KC"], "sequence_id": 0,
                         "sequence_name": ""}]}]})",
-                    {}, "invalid string position"}),
+                    {},
+                    "invalid string position"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(ProfileFileTest, MissingFileLoadsNothingSilently) {
@@ -246,8 +257,8 @@ TEST_F(ProfileFileTest, FullDiskLeavesTheOldFileAndReportsTheReason) {
 }
 
 TEST_F(ProfileFileTest, FolderThatCannotTakeFilesIsReported) {
-    auto elsewhere = std::make_shared<Tambo::ProfileManager>(
-        context, folder.File("missing-folder"), Tambo::Console{out, err});
+    auto elsewhere = std::make_shared<Tambo::ProfileManager>(context, folder.File("missing-folder"),
+                                                             Tambo::Console{out, err});
     EXPECT_FALSE(elsewhere->WriteProfiles());
     EXPECT_EQ(err.str(), "Error opening file for writing.\n");
 }
@@ -272,7 +283,8 @@ namespace {
 // The file is written straight out as text; it must be exactly what the JSON library would write
 // for the same document.
 TEST_F(ProfileFileTest, TextWriterMatchesTheLibrarysPrettyPrinting) {
-    auto tricky = std::make_shared<Tambo::Profile>(u"Quote \" back\\slash \t tab \u0001 \u00e9 \U0001F3CC", 3);
+    auto tricky = std::make_shared<Tambo::Profile>(
+        u"Quote \" back\\slash \t tab \u0001 \u00e9 \U0001F3CC", 3);
     tricky->SetBackgroundPath(u"line\nbreak\r\b\f");
     tricky->SetButtonPath(u"");
     tricky->SetBoxConfiguration(-7);

@@ -123,8 +123,8 @@ TEST_F(ActionRecorderTest, EnterChordsAndTheLaterKeyOfOneSample) {
     keys->Press('D');
     keys->Press('A');  // same sample: D comes later in the watched keys
     TickAfter(75);
-    EXPECT_THAT(Codes(), ElementsAre("EC 13", "SL 75", "DU 160 49", "SL 75", "DU 162 83", "SL 75",
-                                     "KC 68"));
+    EXPECT_THAT(Codes(),
+                ElementsAre("EC 13", "SL 75", "DU 160 49", "SL 75", "DU 162 83", "SL 75", "KC 68"));
 }
 
 TEST_F(ActionRecorderTest, ClicksAtTheCursorAndChordedClicksLeaveOnlyThePause) {

@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <csignal>
 #include <random>
 #include <set>
 #include <sstream>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "TempFolder.h"
 #include "engine/SettingsDocument.h"
@@ -33,7 +33,8 @@ public:
                 context_, folder, Tambo::Console{sink_, sink_});
             for (int i = 0; i < 40 + variant * 25; ++i) {
                 auto profile = std::make_shared<Tambo::Profile>(
-                    Tambo::Utf8ToUtf16("v" + std::to_string(variant) + " #" + std::to_string(i)), 14);
+                    Tambo::Utf8ToUtf16("v" + std::to_string(variant) + " #" + std::to_string(i)),
+                    14);
                 profile->AddActionToSlot(i % 14, managers_[variant]->SequenceFromCodes(
                                                      "s", {"KC 65", "SL 500", "DU 162 77"}));
                 managers_[variant]->AddProfile(profile);

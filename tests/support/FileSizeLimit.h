@@ -1,8 +1,8 @@
 #pragma once
 
+#include <sys/resource.h>
 #include <csignal>
 #include <cstddef>
-#include <sys/resource.h>
 
 namespace test_support {
 
