@@ -1,5 +1,6 @@
 #include "X11Connection.h"
 
+#include <X11/extensions/XInput2.h>
 #include <X11/extensions/XTest.h>
 
 namespace platform_x11 {
@@ -13,6 +14,17 @@ PointerState QueryPointer(Display* display) {
     XQueryPointer(display, DefaultRootWindow(display), &root, &child, &state.x, &state.y, &windowX,
                   &windowY, &state.buttonMask);
     return state;
+}
+
+void SelectRawKeyAndButtonEvents(Display* display) {
+    unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
+    XISetMask(bits, XI_RawKeyPress);
+    XISetMask(bits, XI_RawKeyRelease);
+    XISetMask(bits, XI_RawButtonPress);
+    XISetMask(bits, XI_RawButtonRelease);
+    XIEventMask mask{XIAllMasterDevices, sizeof bits, bits};
+    XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
+    XSync(display, False);
 }
 
 std::string QuotedDisplayName(const char* displayName) {

@@ -38,6 +38,11 @@ struct PointerState {
 };
 PointerState QueryPointer(Display* display);
 
+// Selects the raw key and button events of the master devices on the root window (the master
+// devices only: each slave's event reaches its master too, so selecting both would see every
+// press twice), and waits until the server has taken the selection.
+void SelectRawKeyAndButtonEvents(Display* display);
+
 // The name Xlib would connect to for `displayName`, quoted for a message ("" when DISPLAY is
 // unset and no name is given).
 std::string QuotedDisplayName(const char* displayName);

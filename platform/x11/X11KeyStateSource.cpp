@@ -123,19 +123,7 @@ public:
     }
 
 private:
-    // Raw events are selected on the master devices only: each slave's event reaches its master
-    // too, so selecting both would count every press twice.
-    void SelectRawEvents() {
-        Display* display = listener_.get();
-        unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
-        XISetMask(bits, XI_RawKeyPress);
-        XISetMask(bits, XI_RawKeyRelease);
-        XISetMask(bits, XI_RawButtonPress);
-        XISetMask(bits, XI_RawButtonRelease);
-        XIEventMask mask{XIAllMasterDevices, sizeof bits, bits};
-        XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
-        XSync(display, False);
-    }
+    void SelectRawEvents() { SelectRawKeyAndButtonEvents(listener_.get()); }
 
     // Keys and buttons already down when the source opens are down, though never pressed. Read
     // after the selection, so nothing falls between the two.

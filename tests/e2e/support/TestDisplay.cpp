@@ -26,14 +26,7 @@ std::unique_ptr<TestDisplay> TestDisplay::Open(const char* displayName) {
         XCloseDisplay(display);
         return nullptr;
     }
-    unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
-    XISetMask(bits, XI_RawKeyPress);
-    XISetMask(bits, XI_RawKeyRelease);
-    XISetMask(bits, XI_RawButtonPress);
-    XISetMask(bits, XI_RawButtonRelease);
-    XIEventMask mask{XIAllMasterDevices, sizeof bits, bits};
-    XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
-    XSync(display, False);
+    platform_x11::SelectRawKeyAndButtonEvents(display);
     return std::unique_ptr<TestDisplay>(new TestDisplay(display, opcode));
 }
 
