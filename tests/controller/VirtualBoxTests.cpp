@@ -134,16 +134,17 @@ std::future<test_support::CliResult> StartCli(std::vector<std::string> args) {
 TEST(VirtualBoxCli, MonitorPrintsEventsWithTheirSlots) {
     test_support::VirtualBox box;
     test_support::TempFolder folder;
-    auto result = StartCli({"--data-dir", folder.Path().string(), "monitor", "--seconds", "2"});
-    std::this_thread::sleep_for(500ms);
+    // Generous gaps: each change must fall in a poll tick of its own even on a loaded machine.
+    auto result = StartCli({"--data-dir", folder.Path().string(), "monitor", "--seconds", "3"});
+    std::this_thread::sleep_for(800ms);
     box.SetButton(11, true);
-    std::this_thread::sleep_for(100ms);
+    std::this_thread::sleep_for(200ms);
     box.SetButton(11, false);
-    std::this_thread::sleep_for(100ms);
+    std::this_thread::sleep_for(200ms);
     box.SetButton(0, true);
-    std::this_thread::sleep_for(100ms);
+    std::this_thread::sleep_for(200ms);
     box.Unplug();
-    std::this_thread::sleep_for(100ms);
+    std::this_thread::sleep_for(200ms);
     box.Plug();
     const auto finished = result.get();
     EXPECT_EQ(finished.exitCode, 0) << finished.err;
@@ -162,8 +163,8 @@ TEST(VirtualBoxCli, RunPlaysTheNamedProfile) {
         {"profile_name": "Course", "box_configuration": 0, "background_path": "", "button_path": "",
          "sequences": [{"actions": ["KC 66"], "sequence_id": 0, "sequence_name": "b"}]}]})");
     auto result = StartCli({"--data-dir", folder.Path().string(), "run", "--profile", "Range",
-                            "--dry-run", "--seconds", "2.5"});
-    std::this_thread::sleep_for(500ms);
+                            "--dry-run", "--seconds", "3.5"});
+    std::this_thread::sleep_for(800ms);
     for (int button : {11, 10, 11}) {  // A, switch to "Course", then B
         box.SetButton(button, true);
         std::this_thread::sleep_for(150ms);
@@ -180,8 +181,8 @@ TEST(VirtualBoxCli, RunPlaysTheNamedProfile) {
 
     // Without --profile the player comes back to it.
     auto again =
-        StartCli({"--data-dir", folder.Path().string(), "run", "--dry-run", "--seconds", "1"});
-    std::this_thread::sleep_for(400ms);
+        StartCli({"--data-dir", folder.Path().string(), "run", "--dry-run", "--seconds", "2"});
+    std::this_thread::sleep_for(800ms);
     box.SetButton(11, true);
     std::this_thread::sleep_for(150ms);
     box.SetButton(11, false);
