@@ -10,7 +10,10 @@ namespace pindeckctl {
 using Clock = std::chrono::steady_clock;
 
 std::chrono::steady_clock::time_point DeadlineAfter(double seconds) {
-    if (seconds < 0) {
+    // Negative means no limit; so does anything beyond a century, which would also overflow the
+    // clock's nanosecond count.
+    constexpr double kCentury = 100.0 * 365 * 24 * 3600;
+    if (seconds < 0 || !(seconds < kCentury)) {
         return Clock::time_point::max();
     }
     return Clock::now() +

@@ -18,7 +18,7 @@ std::unique_ptr<Tambo::ControllerEmissary> ConnectBox(
     Tambo::EventQueue& queue, const Tambo::SettingsDocument& settings,
     std::chrono::steady_clock::time_point deadline, LinePrinter& printer, CliContext& cli);
 
-// The end of a run that lasts `seconds` (forever when negative).
+// The end of a run that lasts `seconds` (forever when negative or beyond a century).
 std::chrono::steady_clock::time_point DeadlineAfter(double seconds);
 
 }  // namespace pindeckctl

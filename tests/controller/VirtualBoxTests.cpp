@@ -8,6 +8,7 @@
 #include <future>
 #include <thread>
 
+#include "BoxConnection.h"
 #include "CliRunner.h"
 #include "EventText.h"
 #include "TempFolder.h"
@@ -197,6 +198,17 @@ TEST(VirtualBoxCli, RunRejectsAnUnknownProfile) {
                                               "--profile", "Nope", "--dry-run", "--seconds", "0"});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_THAT(result.err, HasSubstr("no profile named \"Nope\""));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(RunDeadline, HugeAndNegativeDurationsMeanNoLimit) {
+    const auto forever = std::chrono::steady_clock::time_point::max();
+    EXPECT_EQ(pindeckctl::DeadlineAfter(-1), forever);
+    EXPECT_EQ(pindeckctl::DeadlineAfter(1e300), forever);
+    EXPECT_LT(pindeckctl::DeadlineAfter(2), std::chrono::steady_clock::now() + 3s);
 }
 
 }  // namespace
