@@ -1,6 +1,5 @@
 #include "BindingsCommand.h"
 
-#include <charconv>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -8,6 +7,7 @@
 #include <vector>
 
 #include "DataFolderOption.h"
+#include "WholeNumber.h"
 #include "engine/Text.h"
 #include "profiles/KeyBindingStore.h"
 
@@ -53,23 +53,13 @@ int RunBindings(bool json, CliContext& cli) {
     return status;
 }
 
-std::optional<std::int32_t> ParseInteger(const std::string& text) {
-    std::int32_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 struct BindOptions {
     std::string model;
     std::vector<std::string> codes;
 };
 
 int RunBind(const BindOptions& options, CliContext& cli) {
-    const std::optional<std::int32_t> model = ParseInteger(options.model);
+    const std::optional<std::int32_t> model = ParseWholeNumber<std::int32_t>(options.model);
     Tambo::BoxModels models;
     if (!model || !Tambo::BoxModels::IsModelNumber(*model)) {
         cli.err << "pindeckctl bind: the box model must be 0 to 5, got \"" << options.model
@@ -85,7 +75,7 @@ int RunBind(const BindOptions& options, CliContext& cli) {
     }
     std::vector<std::int32_t> codes;
     for (const std::string& text : options.codes) {
-        const std::optional<std::int32_t> code = ParseInteger(text);
+        const std::optional<std::int32_t> code = ParseWholeNumber<std::int32_t>(text);
         if (!code || *code < 0) {
             cli.err << "pindeckctl bind: \"" << text << "\" is not a controller code\n";
             return kRejectedValue;

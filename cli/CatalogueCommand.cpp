@@ -1,6 +1,7 @@
 #include "CatalogueCommand.h"
 
-#include <charconv>
+#include "WholeNumber.h"
+
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -23,11 +24,8 @@ struct CatalogueOptions {
 
 // A table category written as plain decimal digits; empty for anything else.
 std::optional<std::uint32_t> ParseCategory(const std::string& text) {
-    std::uint32_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end ||
-        value >= Catalogue::kTableCategoryCount) {
+    const std::optional<std::uint32_t> value = ParseWholeNumber<std::uint32_t>(text);
+    if (!value || *value >= Catalogue::kTableCategoryCount) {
         return std::nullopt;
     }
     return value;

@@ -1,6 +1,7 @@
 #include "PlayCommand.h"
 
-#include <charconv>
+#include "WholeNumber.h"
+
 #include <limits>
 #include <memory>
 #include <optional>
@@ -43,13 +44,8 @@ std::optional<ScreenSize> ParseScreen(const std::string& text) {
         return std::nullopt;
     }
     const auto parse = [](std::string_view part) -> std::optional<int> {
-        int value = 0;
-        const auto [stop, error] = std::from_chars(part.data(), part.data() + part.size(), value);
-        if (part.empty() || error != std::errc() || stop != part.data() + part.size() ||
-            value < 2) {
-            return std::nullopt;
-        }
-        return value;
+        const std::optional<int> value = ParseWholeNumber<int>(part);
+        return value && *value >= 2 ? value : std::nullopt;
     };
     const std::optional<int> width = parse(std::string_view(text).substr(0, x));
     const std::optional<int> height = parse(std::string_view(text).substr(x + 1));

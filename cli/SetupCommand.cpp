@@ -1,6 +1,5 @@
 #include "SetupCommand.h"
 
-#include <charconv>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -9,6 +8,8 @@
 
 #include "DataFolderOption.h"
 #include "JsonText.h"
+#include "WholeNumber.h"
+#include "engine/BoxModels.h"
 #include "engine/SettingsDocument.h"
 #include "engine/Text.h"
 #include "platform/fake/RecordingPlatform.h"
@@ -18,16 +19,10 @@
 namespace pindeckctl {
 namespace {
 
-// Box models 0 to 5: Wired, Wireless, Bluetooth, Wired V3, Tav-14, Dex-14.
-constexpr std::int32_t kBoxModelCount = 6;
-
-// A box model written as plain decimal digits; empty for anything else.
+// A box model (0 to 5) written as plain decimal digits; empty for anything else.
 std::optional<std::int32_t> ParseBoxModel(const std::string& text) {
-    std::int32_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end || value < 0 ||
-        value >= kBoxModelCount) {
+    const std::optional<std::int32_t> value = ParseWholeNumber<std::int32_t>(text);
+    if (!value || !Tambo::BoxModels::IsModelNumber(*value)) {
         return std::nullopt;
     }
     return value;

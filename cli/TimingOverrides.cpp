@@ -1,6 +1,6 @@
 #include "TimingOverrides.h"
 
-#include <charconv>
+#include "WholeNumber.h"
 
 namespace pindeckctl {
 namespace {
@@ -9,16 +9,6 @@ constexpr const char* kActions = "Time_Between_Actions_MS";
 constexpr const char* kPressRelease = "Time_Between_Press_Release_MS";
 constexpr const char* kUpKeyOnRepeat = "Send_Upkey_OnKeyRepeat";
 constexpr const char* kRepeatPressRelease = "Time_Between_Repeat_Press_Release_MS";
-
-std::optional<std::int64_t> ParseWholeNumber(const std::string& text) {
-    std::int64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 }  // namespace
 
@@ -44,7 +34,7 @@ std::optional<TimingOverride> ParseTimingOverride(const std::string& text, std::
         error = "unknown setting \"" + result.key + "\"";
         return std::nullopt;
     }
-    const std::optional<std::int64_t> number = ParseWholeNumber(value);
+    const std::optional<std::int64_t> number = ParseWholeNumber<std::int64_t>(value);
     if (!number) {
         error = result.key + " takes a whole number, got \"" + value + "\"";
         return std::nullopt;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "CliRunner.h"
+#include "DisplayTest.h"
 #include "TestDisplay.h"
 
 namespace {
@@ -15,17 +16,14 @@ namespace {
 using test_support::RunCli;
 using ::testing::ElementsAre;
 
-class PindeckctlPlayTest : public ::testing::Test {
+class PindeckctlPlayTest : public e2e::DisplayTest {
 protected:
     void SetUp() override {
-        display = e2e::TestDisplay::Open(nullptr);
-        if (!display) {
-            GTEST_SKIP() << "no X display with XTEST and XInput 2.1";
+        DisplayTest::SetUp();
+        if (!IsSkipped()) {
+            display->Discard();
         }
-        display->Discard();
     }
-
-    std::unique_ptr<e2e::TestDisplay> display;
 };
 
 TEST_F(PindeckctlPlayTest, DualKeyPressesBothKeysThenReleasesBothInOrder) {

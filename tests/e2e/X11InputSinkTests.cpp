@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "DisplayTest.h"
 #include "TestDisplay.h"
 #include "XvfbServer.h"
 #include "engine/MakeCommand.h"
@@ -25,12 +26,12 @@ std::vector<std::string> PressAndRelease(const std::string& key) {
     return {"press " + key, "release " + key};
 }
 
-class X11InputSinkTest : public ::testing::Test {
+class X11InputSinkTest : public e2e::DisplayTest {
 protected:
     void SetUp() override {
-        display = e2e::TestDisplay::Open(nullptr);
-        if (!display) {
-            GTEST_SKIP() << "no X display with XTEST and XInput 2.1";
+        DisplayTest::SetUp();
+        if (IsSkipped()) {
+            return;
         }
         std::string whyNot;
         sink = platform_x11::OpenX11InputSink(nullptr, whyNot);
@@ -40,7 +41,6 @@ protected:
 
     void Send(const std::vector<InputRecord>& records) { sink->Send(records); }
 
-    std::unique_ptr<e2e::TestDisplay> display;
     std::shared_ptr<InputSink> sink;
 };
 

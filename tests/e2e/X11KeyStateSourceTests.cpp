@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "DisplayTest.h"
 #include "TestDisplay.h"
 #include "platform/x11/X11KeyStateSource.h"
 
@@ -42,12 +43,12 @@ bool Eventually(const std::function<bool()>& condition) {
     return condition();
 }
 
-class X11KeyStateSourceTest : public ::testing::Test {
+class X11KeyStateSourceTest : public e2e::DisplayTest {
 protected:
     void SetUp() override {
-        display = e2e::TestDisplay::Open(nullptr);
-        if (!display) {
-            GTEST_SKIP() << "no X display with XTEST and XInput 2.1";
+        DisplayTest::SetUp();
+        if (IsSkipped()) {
+            return;
         }
         std::string whyNot;
         source = platform_x11::OpenX11KeyStateSource(nullptr, whyNot);
@@ -81,7 +82,6 @@ protected:
         return Eventually([&] { return source->QueryKey(virtualKey).downNow == down; });
     }
 
-    std::unique_ptr<e2e::TestDisplay> display;
     std::shared_ptr<KeyStateSource> source;
 };
 

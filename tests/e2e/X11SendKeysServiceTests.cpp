@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "DisplayTest.h"
 #include "TestDisplay.h"
 #include "keyposter/keyposter.h"
 #include "platform/x11/X11SendKeysService.h"
@@ -17,12 +18,12 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
-class X11SendKeysServiceTest : public ::testing::Test {
+class X11SendKeysServiceTest : public e2e::DisplayTest {
 protected:
     void SetUp() override {
-        display = e2e::TestDisplay::Open(nullptr);
-        if (!display) {
-            GTEST_SKIP() << "no X display with XTEST and XInput 2.1";
+        DisplayTest::SetUp();
+        if (IsSkipped()) {
+            return;
         }
         std::string whyNot;
         service = platform_x11::OpenX11SendKeysService(nullptr, whyNot);
@@ -30,7 +31,6 @@ protected:
         display->Discard();
     }
 
-    std::unique_ptr<e2e::TestDisplay> display;
     std::unique_ptr<keyposter::SendKeysService> service;
 };
 
